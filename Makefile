@@ -1,0 +1,42 @@
+# Entry points: `make run` opens the start window on the demo day, `make test`
+# runs the whole suite headless. Both install what is missing first.
+
+BUILD_DIR ?= build
+BUILD_TYPE ?= Release
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+PACKAGES := g++ cmake make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
+            libbenchmark-dev fonts-dejavu-core
+
+.PHONY: all deps configure build test run bench clean
+
+all: build
+
+deps:
+	@./scripts/install-deps $(PACKAGES)
+
+$(BUILD_DIR)/CMakeCache.txt: | deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+
+configure: deps $(BUILD_DIR)/CMakeCache.txt
+
+build: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The demo day is written once; an existing demo/ (with the operator's results)
+# is left alone.
+run: build
+	@[ -d demo ] || $(BUILD_DIR)/velaris-demo demo
+	@if [ -z "$${DISPLAY:-}$${WAYLAND_DISPLAY:-}$${QT_QPA_PLATFORM:-}" ]; then \
+	    echo "velaris: there is no display here; run it under Xvfb with: xvfb-run -a make run"; \
+	    exit 1; \
+	fi
+	cd demo && ../$(BUILD_DIR)/velaris
+
+bench: build
+	$(BUILD_DIR)/velaris-bench
+
+clean:
+	rm -rf $(BUILD_DIR)

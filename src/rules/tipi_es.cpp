@@ -1,0 +1,1 @@
+#include "tipi_es.h"
