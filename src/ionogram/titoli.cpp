@@ -1,0 +1,133 @@
+#include "titoli.h"
+
+#include "base/numeri.h"
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <utility>
+
+namespace velaris {
+
+namespace {
+
+struct mese {
+    std::string_view nome;
+    int ultimo_giorno_comune;
+    int ultimo_giorno_bisestile;
+};
+
+constexpr std::array<mese, 12> mesi{{
+    {"January", 31, 31},
+    {"February", 59, 60},
+    {"March", 90, 91},
+    {"April", 120, 121},
+    {"May", 151, 152},
+    {"June", 181, 182},
+    {"July", 212, 213},
+    {"August", 243, 244},
+    {"September", 273, 274},
+    {"October", 304, 305},
+    {"November", 334, 335},
+    {"December", 365, 366},
+}};
+
+struct giorno_del_mese {
+    std::string_view mese;
+    int giorno = 0;
+};
+
+/// `quanti` characters from the 1-based position `primo`; what the name does
+/// not have is simply missing.
+std::string_view caratteri(std::string_view testo, std::size_t primo, std::size_t quanti) {
+    if (primo > testo.size()) return {};
+    return testo.substr(primo - 1, quanti);
+}
+
+std::optional<giorno_del_mese> cerca(int giorno_anno, bool bisestile) {
+    int fine_precedente = 0;
+    for (const mese& m : mesi) {
+        const int ultimo = bisestile ? m.ultimo_giorno_bisestile : m.ultimo_giorno_comune;
+        if (giorno_anno > fine_precedente && giorno_anno <= ultimo)
+            return giorno_del_mese{m.nome, giorno_anno - fine_precedente};
+        fine_precedente = ultimo;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::string data_ionogramma(std::string_view nome_file) {
+    const std::string_view anno = caratteri(nome_file, 7, 4);
+    const bool bisestile = std::fmod(arrotonda_pari(valore_numerico(anno)), 4.0) == 0.0;
+
+    std::optional<giorno_del_mese> trovato;
+    try {
+        const std::int16_t giorno = a_intero16(valore_numerico(caratteri(nome_file, 11, 3)));
+        // A common year that does not know the day asks the leap column too,
+        // which is how day 366 of a common year still finds December 31.
+        if (!bisestile) trovato = cerca(giorno, false);
+        if (!trovato) trovato = cerca(giorno, true);
+    } catch (const errore_overflow&) {
+        // Such a day is in no column: month and day stay empty.
+    }
+
+    std::string ora(caratteri(nome_file, 14, 2));
+    for (char& c : ora)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+
+    std::string testo(anno);
+    testo += "-";
+    if (trovato) {
+        testo += trovato->mese;
+        testo += '-';
+        testo += testo_breve_float(static_cast<float>(trovato->giorno));
+    } else {
+        testo += "-";
+    }
+    testo += "  ";
+    testo += ora;
+    testo += ':';
+    testo += caratteri(nome_file, 16, 2);
+    testo += " [UT]";
+    return testo;
+}
+
+std::optional<std::string> didascalia_caso_particolare(std::string_view codice) {
+    static constexpr std::array<std::pair<std::string_view, std::string_view>, 10> tabella{{
+        {"01", "Particular Case: Nighttime Es missing"},
+        {"02", "Particular Case: Daytime Es missing"},
+        {"3a", "Particular Case: Daytime Es blanketing - single reflection"},
+        {"3b", "Particular Case: Daytime Es blanketing - multiple reflections - second "
+               "reflection >= foEs"},
+        {"3c", "Particular Case: Daytime Es blanketing - multiple reflections - second "
+               "reflection < foEs"},
+        {"4a", "Particular Case: Nighttime Es blanketing - single reflection"},
+        {"4b", "Particular Case: Nighttime Es blanketing - multiple reflections - second "
+               "reflection >= foEs"},
+        {"4c", "Particular Case: Nighttime Es blanketing - multiple reflections - second "
+               "reflection < foEs"},
+        {"05", "Particular Case: Partial absorption"},
+        {"xx", ""},
+    }};
+    for (const auto& [chiave, didascalia] : tabella)
+        if (codice == chiave) return std::string(didascalia);
+    return std::nullopt;
+}
+
+std::string titolo_finestra(std::string_view nome_file, std::string_view stazione,
+                            std::string_view testo_data, std::optional<float> passo,
+                            char separatore_decimale) {
+    std::string titolo = "VELARIS - file: ";
+    titolo += nome_file;
+    titolo += " * ";
+    titolo += stazione;
+    titolo += " * ";
+    titolo += testo_data;
+    if (passo)
+        titolo += "  (sounding frequency step = " + testo_breve_float(*passo, separatore_decimale) +
+                  " MHz)";
+    return titolo;
+}
+
+} // namespace velaris

@@ -1,0 +1,66 @@
+#include "common/rdf_di_prova.h"
+
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <stdexcept>
+
+namespace velaris::prova {
+
+std::vector<unsigned char> rdf_di_prova::byte() const {
+    std::vector<unsigned char> file(197, ' ');
+    const auto metti = [&](std::size_t primo, const std::string& testo) {
+        std::copy(testo.begin(), testo.end(),
+                  file.begin() + static_cast<std::ptrdiff_t>(primo - 1));
+    };
+    metti(1, campi);
+    metti(60, codice);
+    metti(123, stazione);
+    if (a_capo_50) file[49] = 10;
+    if (a_capo_197) file[196] = 10;
+    for (std::size_t k = 0; k < 150 * static_cast<std::size_t>(record); ++k)
+        file.push_back(byte_ampiezza(k));
+    file.resize(static_cast<std::size_t>(static_cast<std::int64_t>(file.size()) + scarto), 0);
+    return file;
+}
+
+unsigned char byte_ampiezza(std::size_t k) {
+    return static_cast<unsigned char>((k * 7 + k / 150) % 256);
+}
+
+std::int16_t cella_attesa(unsigned char b) {
+    return b > 6 ? b : 0;
+}
+
+cartella_temporanea::cartella_temporanea() {
+    std::random_device caso;
+    m_percorso = std::filesystem::temp_directory_path() /
+                 ("velaris-rdf-" + std::to_string(caso()) + "-" + std::to_string(caso()));
+    std::filesystem::create_directories(m_percorso);
+}
+
+cartella_temporanea::~cartella_temporanea() {
+    std::error_code ec;
+    std::filesystem::remove_all(m_percorso, ec);
+}
+
+std::filesystem::path cartella_temporanea::scrivi(const std::string& nome,
+                                                  const std::vector<unsigned char>& byte) const {
+    const auto percorso = m_percorso / nome;
+    scrivi_file(percorso, byte);
+    return percorso;
+}
+
+void scrivi_file(const std::filesystem::path& percorso, const std::vector<unsigned char>& byte) {
+    std::ofstream file(percorso, std::ios::binary | std::ios::trunc);
+    file.write(reinterpret_cast<const char*>(byte.data()),
+               static_cast<std::streamsize>(byte.size()));
+    if (!file) throw std::runtime_error("cannot write test file " + percorso.string());
+}
+
+std::vector<unsigned char> contenuto_file(const std::filesystem::path& percorso) {
+    std::ifstream file(percorso, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+} // namespace velaris::prova
