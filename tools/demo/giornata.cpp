@@ -1,0 +1,194 @@
+#include "giornata.h"
+
+#include "base/numeri.h"
+#include "ionogram/stazioni.h"
+#include "sintesi.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <system_error>
+
+namespace velaris::demo {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool bisestile(int anno) {
+    return anno % 4 == 0;
+}
+
+int giorni_del_mese(int mese, int anno) {
+    static constexpr int giorni[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (mese == 2 && bisestile(anno)) return 29;
+    return giorni[mese - 1];
+}
+
+/// The sounding of the grid at or just before `minuto` of the day.
+int sul_passo(int minuto, int intervallo) {
+    return minuto / intervallo * intervallo;
+}
+
+std::string messaggio_sistema() {
+    return std::strerror(errno);
+}
+
+void scrivi_atomico(const fs::path& destinazione, const void* dati, std::size_t n) {
+    fs::path provvisorio = destinazione;
+    provvisorio += ".part";
+    {
+        std::ofstream out(provvisorio, std::ios::binary | std::ios::trunc);
+        if (!out)
+            throw errore_demo("cannot create " + provvisorio.string() + ": " + messaggio_sistema());
+        out.write(static_cast<const char*>(dati), static_cast<std::streamsize>(n));
+        out.close();
+        if (!out) {
+            const std::string causa = messaggio_sistema();
+            std::error_code ignorato;
+            fs::remove(provvisorio, ignorato);
+            throw errore_demo("cannot write " + provvisorio.string() + ": " + causa);
+        }
+    }
+    std::error_code ec;
+    fs::rename(provvisorio, destinazione, ec);
+    if (ec) {
+        std::error_code ignorato;
+        fs::remove(provvisorio, ignorato);
+        throw errore_demo("cannot rename " + provvisorio.string() + " to " + destinazione.string() +
+                          ": " + ec.message());
+    }
+}
+
+std::string ora_minuti(int ora, int minuti) {
+    return due_cifre(ora) + ":" + due_cifre(minuti);
+}
+
+} // namespace
+
+std::optional<data> leggi_data(std::string_view t) {
+    if (t.size() != 10 || t[2] != '-' || t[5] != '-') return std::nullopt;
+    for (std::size_t k : {0, 1, 3, 4, 6, 7, 8, 9})
+        if (t[k] < '0' || t[k] > '9') return std::nullopt;
+    auto numero = [&](std::size_t da, std::size_t n) {
+        int v = 0;
+        for (std::size_t k = da; k < da + n; ++k)
+            v = v * 10 + (t[k] - '0');
+        return v;
+    };
+    const data d{numero(0, 2), numero(3, 2), numero(6, 4)};
+    if (d.anno < 1 || d.mese < 1 || d.mese > 12 || d.giorno < 1 ||
+        d.giorno > giorni_del_mese(d.mese, d.anno))
+        return std::nullopt;
+    return d;
+}
+
+int giorno_dell_anno(const data& d) {
+    int n = d.giorno;
+    for (int m = 1; m < d.mese; ++m)
+        n += giorni_del_mese(m, d.anno);
+    return n;
+}
+
+std::string testo_data(const data& d) {
+    std::string anno = std::to_string(d.anno);
+    anno.insert(0, 4 - std::min<std::size_t>(4, anno.size()), '0');
+    return due_cifre(d.giorno) + "-" + due_cifre(d.mese) + "-" + anno;
+}
+
+bool intervallo_valido(int intervallo) {
+    return intervallo == 5 || intervallo == 10 || intervallo == 15 || intervallo == 30 ||
+           intervallo == 60;
+}
+
+std::string nome_ionogramma(const data& d, int ora, int minuti) {
+    std::string giorno = std::to_string(giorno_dell_anno(d));
+    giorno.insert(0, 3 - giorno.size(), '0');
+    return std::string(prefisso_file) + testo_data(d).substr(6) + giorno + due_cifre(ora) +
+           due_cifre(minuti) + "00.rdf";
+}
+
+std::vector<voce_giornata> piano_giornata(const opzioni_giornata& o) {
+    if (!intervallo_valido(o.intervallo)) throw errore_demo("interval must be 5, 10, 15, 30 or 60");
+    std::vector<voce_giornata> voci;
+    for (int minuto = 0; minuto < 24 * 60; minuto += o.intervallo) {
+        voce_giornata v;
+        v.ora = minuto / 60;
+        v.minuti = minuto % 60;
+        v.nome = nome_ionogramma(o.giorno, v.ora, v.minuti);
+        if (std::any_of(std::begin(minuti_mancanti), std::end(minuti_mancanti),
+                        [&](int m) { return sul_passo(m, o.intervallo) == minuto; }))
+            v.stato = stato_file::mancante;
+        else if (sul_passo(minuti_troncato, o.intervallo) == minuto)
+            v.stato = stato_file::troncato;
+        voci.push_back(std::move(v));
+    }
+    return voci;
+}
+
+std::vector<std::uint8_t> file_ionogramma(const opzioni_giornata& o, const voce_giornata& v) {
+    if (v.stato == stato_file::mancante) return {};
+    const int giorno_anno = giorno_dell_anno(o.giorno);
+    const int minuto = v.ora * 60 + v.minuti;
+    // Each sounding draws from its own stream, so a file does not depend on
+    // which others are written.
+    const std::uint64_t seme = mescola(o.seme, static_cast<std::uint64_t>(giorno_anno) * 1440 +
+                                                   static_cast<std::uint64_t>(minuto));
+    const sondaggio_sintetico s = sintetizza(giorno_anno, minuto / 60.0, seme);
+    const std::string descrizione = std::string(stazione_sistema) + " " + testo_data(o.giorno) +
+                                    " " + ora_minuti(v.ora, v.minuti) + ":00 LT";
+    const std::string testa = intestazione(descrizione, o.seme);
+
+    std::vector<std::uint8_t> byte(testa.begin(), testa.end());
+    byte.insert(byte.end(), s.ampiezze.begin(), s.ampiezze.end());
+    if (v.stato == stato_file::troncato) byte.pop_back();
+    return byte;
+}
+
+std::string testo_impostazioni(const opzioni_giornata& o) {
+    return testo_data(o.giorno) + "\r\n00\r\n00\r\n" + due_cifre(o.intervallo) + "\r\n1\r\n";
+}
+
+resoconto scrivi_giornata(const fs::path& cartella, const opzioni_giornata& o, bool forza) {
+    const std::vector<voce_giornata> voci = piano_giornata(o);
+    const fs::path impostazioni = cartella / "setting.txt";
+    const fs::path ionogrammi = cartella / "ionograms";
+    std::error_code ec;
+
+    if (fs::exists(cartella, ec) && !fs::is_directory(cartella, ec))
+        throw errore_demo(cartella.string() + " exists and is not a folder");
+    if (fs::exists(ionogrammi, ec) && !fs::is_directory(ionogrammi, ec))
+        throw errore_demo(ionogrammi.string() + " exists and is not a folder");
+    if (!forza) {
+        if (fs::exists(impostazioni, ec))
+            throw errore_demo(cartella.string() +
+                              " already has a setting.txt; nothing written (--force overwrites)");
+        if (fs::is_directory(ionogrammi, ec) && !fs::is_empty(ionogrammi, ec))
+            throw errore_demo(ionogrammi.string() +
+                              " already has files; nothing written (--force overwrites)");
+    }
+    fs::create_directories(ionogrammi, ec);
+    if (ec) throw errore_demo("cannot create " + ionogrammi.string() + ": " + ec.message());
+
+    resoconto r;
+    for (const voce_giornata& v : voci) {
+        const fs::path percorso = ionogrammi / v.nome;
+        if (v.stato == stato_file::mancante) {
+            // With --force an older copy would hide the gap the day must have.
+            fs::remove(percorso, ec);
+            if (ec) throw errore_demo("cannot remove " + percorso.string() + ": " + ec.message());
+            r.mancanti.push_back(ora_minuti(v.ora, v.minuti));
+            continue;
+        }
+        const std::vector<std::uint8_t> byte = file_ionogramma(o, v);
+        scrivi_atomico(percorso, byte.data(), byte.size());
+        if (v.stato == stato_file::troncato) r.troncato = ora_minuti(v.ora, v.minuti);
+        ++r.scritti;
+    }
+    const std::string testo = testo_impostazioni(o);
+    scrivi_atomico(impostazioni, testo.data(), testo.size());
+    return r;
+}
+
+} // namespace velaris::demo
