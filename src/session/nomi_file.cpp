@@ -1,1 +1,104 @@
-// Placeholder until the naming rules land.
+#include "nomi_file.h"
+
+#include "base/numeri.h"
+#include "ionogram/stazioni.h"
+
+#include <array>
+#include <stdexcept>
+
+namespace velaris {
+
+namespace {
+
+// Characters `inizio` (1-based) onwards, at most `quanti`: a short text gives
+// what it has, so a damaged date yields a wrong name rather than a crash.
+std::string_view caratteri(std::string_view testo, std::size_t inizio, std::size_t quanti) {
+    if (inizio == 0 || inizio > testo.size()) return {};
+    return testo.substr(inizio - 1, quanti);
+}
+
+struct intervallo {
+    std::string_view testo;
+    int minuti;
+    int record; // soundings per day
+};
+
+constexpr std::array<intervallo, 5> intervalli{{
+    {"05", 5, 288},
+    {"10", 10, 144},
+    {"15", 15, 96},
+    {"30", 30, 48},
+    {"60", 60, 24},
+}};
+
+const intervallo* cerca_intervallo(std::string_view testo) {
+    for (const auto& i : intervalli)
+        if (i.testo == testo) return &i;
+    return nullptr;
+}
+
+} // namespace
+
+std::string nome_file_ionogramma(const parametri_sessione& sessione, int ora, int minuti) {
+    if (ora < 0 || ora >= static_cast<int>(sessione.tabella_ore.size()))
+        throw std::out_of_range("hour " + std::to_string(ora) + " is outside 0 ... 23");
+    std::string nome(prefisso_file);
+    nome += sessione.anno_sessione;
+    nome += sessione.giorno_anno;
+    nome += sessione.tabella_ore[static_cast<std::size_t>(ora)];
+    nome += due_cifre(minuti);
+    nome += "00.rdf";
+    return nome;
+}
+
+std::optional<std::string> nome_file_risultati(std::string_view data, std::string_view incremento) {
+    if (!cerca_intervallo(incremento)) return std::nullopt;
+    std::string nome(prefisso_file);
+    nome += caratteri(data, 1, 2);
+    nome += caratteri(data, 4, 2);
+    nome += caratteri(data, 7, 4);
+    nome += "_";
+    nome += incremento;
+    nome += ".txt";
+    return nome;
+}
+
+int numero_record(std::string_view incremento) {
+    const intervallo* i = cerca_intervallo(incremento);
+    return i ? i->record : 0;
+}
+
+std::string calcolo_giorno_anno(std::string_view data) {
+    const std::int32_t anno = a_intero32(valore_numerico(caratteri(data, 7, 4)));
+    const bool bisestile = anno % 4 == 0;
+    const std::string_view mese = caratteri(data, 4, 2);
+
+    if (mese == "01") return "0" + std::string(caratteri(data, 1, 2));
+
+    static constexpr std::array<std::string_view, 11> mesi{"02", "03", "04", "05", "06", "07",
+                                                           "08", "09", "10", "11", "12"};
+    static constexpr std::array<int, 11> comune{31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
+    for (std::size_t i = 0; i < mesi.size(); ++i) {
+        if (mese != mesi[i]) continue;
+        const int scostamento = comune[i] + (bisestile && i > 0 ? 1 : 0);
+        const double n = valore_numerico(caratteri(data, 1, 2)) + scostamento;
+        std::string testo(senza_spazi(numero_stampato(n)));
+        const bool zero_davanti =
+            mese == "02" || mese == "03" || (mese == "04" && testo.size() < 3);
+        return zero_davanti ? "0" + testo : testo;
+    }
+    return {};
+}
+
+std::optional<std::int16_t> numero_ionogramma_per(std::string_view incremento, int h, int m) {
+    const intervallo* i = cerca_intervallo(incremento);
+    if (!i) return std::nullopt;
+    if (i->minuti == 60) return a_intero16(h + 1.0);
+    const int per_ora = 60 / i->minuti;
+    // The quotient is read back from its printed text (15 significant digits):
+    // for a minute the interval does not allow, that text decides the rounding.
+    const double quoziente = valore_numerico(numero_stampato(static_cast<double>(m) / i->minuti));
+    return a_intero16(static_cast<double>(per_ora) * h + 1.0 + quoziente);
+}
+
+} // namespace velaris

@@ -1,0 +1,185 @@
+#include "avvio_sessione.h"
+
+#include "base/numeri.h"
+#include "session/file_risultati.h"
+#include "session/impostazioni.h"
+#include "session/nomi_file.h"
+
+#include <filesystem>
+#include <stdexcept>
+#include <system_error>
+
+namespace velaris {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Characters of the date by 1-based position, as the date rules count them.
+std::string_view caratteri(std::string_view testo, std::size_t inizio, std::size_t quanti) {
+    if (inizio == 0 || inizio > testo.size()) return {};
+    return testo.substr(inizio - 1, quanti);
+}
+
+// A new results file holds one blank record per sounding of the day. It is
+// built whole and renamed into place, so a crash never leaves a short file
+// that the record reads would later trip over. An existing file is the
+// operator's work of the day and is never touched.
+void crea_file_risultati_se_manca(const fs::path& file, int record) {
+    std::error_code ec;
+    const fs::file_status stato = fs::status(file, ec);
+    if (fs::exists(stato)) {
+        if (fs::is_directory(stato))
+            throw std::runtime_error("Cannot use " + file.filename().string() + " in " +
+                                     file.parent_path().string() + ": it is a folder");
+        return;
+    }
+    const std::string vuoto = record_vuoto();
+    std::string contenuto;
+    contenuto.reserve(static_cast<std::size_t>(record) * vuoto.size());
+    for (int i = 0; i < record; ++i)
+        contenuto += vuoto;
+    scrivi_file_sicuro(file, contenuto);
+}
+
+void crea_cartella(const fs::path& cartella) {
+    std::error_code ec;
+    fs::create_directories(cartella, ec);
+    if (ec)
+        throw std::runtime_error("Cannot create the folder " + cartella.string() + ": " +
+                                 ec.message());
+}
+
+} // namespace
+
+std::optional<std::vector<std::string>> minuti_ammessi(std::string_view incremento) {
+    bool ammesso = false;
+    for (std::string_view voce : intervalli_ammessi)
+        ammesso = ammesso || voce == incremento;
+    if (!ammesso) return std::nullopt;
+    const int passo = intero16_da_testo(incremento);
+    std::vector<std::string> voci;
+    for (int m = 0; m < 60; m += passo)
+        voci.push_back(due_cifre(m));
+    return voci;
+}
+
+std::string voce_da_mostrare(const std::vector<std::string>& voci, std::string_view testo,
+                             double limite) {
+    if (voci.empty()) return {};
+    for (const auto& voce : voci)
+        if (voce == testo) return voce;
+    double valore = -1; // a number too large to read is no time at all
+    try {
+        valore = valore_numerico(testo);
+    } catch (const errore_overflow&) {
+    }
+    if (!(valore >= 0 && valore < limite)) return voci.front();
+    std::string scelta = voci.front();
+    for (const auto& voce : voci)
+        if (valore_numerico(voce) <= valore) scelta = voce;
+    return scelta;
+}
+
+std::string intervallo_da_mostrare(std::string_view testo) {
+    std::string candidato(testo); // stays the raw text when it is no number
+    try {
+        const double valore = valore_numerico(testo);
+        if (valore >= 0 && valore < 100) candidato = due_cifre(static_cast<int>(valore));
+    } catch (const errore_overflow&) {
+    }
+    for (std::string_view voce : intervalli_ammessi)
+        if (voce == testo || voce == candidato) return std::string(voce);
+    return std::string(intervallo_iniziale);
+}
+
+std::optional<std::string_view> errore_data(std::string_view data) {
+    const auto trattino = [&](std::size_t posizione) { return data[posizione - 1] == '-'; };
+    bool formato_errato = data.size() != 10 || !trattino(3) || !trattino(6);
+    if (!formato_errato)
+        for (std::size_t posizione : {1, 2, 4, 5, 7, 8, 9, 10})
+            if (trattino(posizione)) formato_errato = true;
+    if (formato_errato) return "The format of the date is not correct!!";
+
+    const std::string_view mese = caratteri(data, 4, 2);
+    if (valore_numerico(mese) > 12)
+        return "The number representing the month cannot be greater than 12!!";
+
+    double limite = -1; // no limit for a month text such as "00"
+    for (std::string_view m : {"01", "03", "05", "07", "08", "10", "12"})
+        if (mese == m) limite = 31;
+    for (std::string_view m : {"04", "06", "09", "11"})
+        if (mese == m) limite = 30;
+    if (mese == "02") limite = a_intero32(valore_numerico(caratteri(data, 7, 4))) % 4 > 0 ? 28 : 29;
+    if (limite >= 0 && valore_numerico(caratteri(data, 1, 2)) > limite)
+        return "The day of the date is not correct!!";
+    return std::nullopt;
+}
+
+esito_avvio avvio_sessione(const richiesta_avvio& richiesta, stato_programma& stato,
+                           messaggi& messaggi) {
+    esito_avvio esito{false, richiesta.hour, richiesta.minutes};
+    // Worked on a copy: the program-wide record only changes when the session
+    // really starts, so a refused start leaves the running state as it was.
+    parametri_sessione sessione = stato.sessione;
+    sessione.cartella_ionogrammi = sessione.cartella_lavoro / "ionograms";
+    const std::string& data = richiesta.giorno;
+
+    try {
+        if (const auto errore = errore_data(data)) {
+            messaggi.avviso(titolo_avviso_avvio, *errore);
+            return esito;
+        }
+        sessione.giorno_anno = calcolo_giorno_anno(data);
+    } catch (const errore_overflow&) {
+        // Only a year that came from a damaged settings file can get here: the
+        // date box refuses the characters that could write one.
+        messaggi.avviso(titolo_avviso_avvio, "The year of the date is not correct!!");
+        return esito;
+    }
+
+    if (data != richiesta.data_impostata) {
+        sessione.ora_corrente = 0;
+        sessione.minuti_correnti = 0;
+        sessione.numero_ionogramma = 1;
+        esito.hour = "00";
+        esito.minutes = "00";
+    }
+
+    try {
+        sessione.ora_corrente = intero16_da_testo(esito.hour);
+        sessione.minuti_correnti = intero16_da_testo(esito.minutes);
+        if (const auto numero = numero_ionogramma_per(richiesta.incremento, sessione.ora_corrente,
+                                                      sessione.minuti_correnti))
+            sessione.numero_ionogramma = *numero;
+    } catch (const errore_overflow&) {
+        messaggi.avviso(titolo_avviso_avvio, "The hour or the minutes are not correct!!");
+        return esito;
+    }
+
+    sessione.data_sessione = data;
+    sessione.incremento_minuti = richiesta.incremento;
+    sessione.anno_sessione = std::string(caratteri(data, 7, 4));
+    const auto nome_risultati = nome_file_risultati(data, richiesta.incremento);
+    if (nome_risultati) sessione.file_risultati = sessione.cartella_ionogrammi / *nome_risultati;
+
+    try {
+        scrivi_impostazioni(sessione.cartella_lavoro / nome_file_impostazioni,
+                            impostazioni{data, due_cifre(sessione.ora_corrente),
+                                         due_cifre(sessione.minuti_correnti), richiesta.incremento,
+                                         std::to_string(sessione.numero_ionogramma)});
+        crea_cartella(sessione.cartella_ionogrammi);
+        if (nome_risultati)
+            crea_file_risultati_se_manca(sessione.file_risultati,
+                                         numero_record(richiesta.incremento));
+    } catch (const std::exception& errore) {
+        messaggi.avviso(titolo_avviso_avvio, std::string(errore.what()) + "!!");
+        return esito;
+    }
+
+    stato.sessione = std::move(sessione);
+    esito.apri_finestra_principale = true;
+    return esito;
+}
+
+} // namespace velaris
