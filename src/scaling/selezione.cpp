@@ -1,0 +1,98 @@
+#include "selezione.h"
+
+#include "tabella_grandezze.h"
+
+#include <algorithm>
+
+namespace velaris {
+
+namespace {
+
+bool e_vuota(const caselle_testo& caselle, std::string_view nome) {
+    return caselle.testo(nome).empty();
+}
+
+bool strato_e_vuoto(const caselle_testo& caselle) {
+    return std::all_of(caselle_strato_e.begin(), caselle_strato_e.end(),
+                       [&](std::string_view nome) { return e_vuota(caselle, nome); });
+}
+
+/// The Es type suggested when h'Es is selected, or empty for none. The rules
+/// are tried in order; the first that applies decides.
+std::string_view proposta_tipo_es(const caselle_testo& caselle) {
+    const std::string q = caselle.testo("Text20");
+    const std::string d = caselle.testo("Text35");
+    const std::string lettere = q + d;
+    const bool foes_presente = !e_vuota(caselle, "Text4") || !q.empty() || !d.empty();
+    if (caselle.testo("Text34") == "A" && e_vuota(caselle, "Text3")) return "L1";
+    if (foes_presente && lettere != "ES" && strato_e_vuoto(caselle)) return "F1";
+    // This rule asks whether foE's descriptive letter is missing, but whether
+    // any of the other five E-layer boxes holds something.
+    const bool qualche_e = !e_vuota(caselle, "Text33") || !e_vuota(caselle, "Text19") ||
+                           !e_vuota(caselle, "Text18") || !e_vuota(caselle, "Text3") ||
+                           !e_vuota(caselle, "Text2");
+    if (lettere != "EG" && foes_presente && (e_vuota(caselle, "Text34") || qualche_e))
+        return "C1";
+    return {};
+}
+
+esito_selezione passi_comuni(const grandezza& g) {
+    esito_selezione esito;
+    esito.grandezza_corrente = std::string(g.chiave);
+    if (g.chiave == chiave_tipi_es) {
+        esito.sbloccate = {g.valore};
+        esito.fuoco = g.valore;
+    } else {
+        esito.sbloccate = {g.qualificativa, g.descrittiva};
+        esito.fuoco = g.descrittiva;
+    }
+    return esito;
+}
+
+} // namespace
+
+const std::vector<std::string_view>& caselle_lettera() {
+    static const std::vector<std::string_view> elenco = [] {
+        std::vector<std::string_view> nomi;
+        for (const auto& g : tabella_grandezze) {
+            if (g.chiave == chiave_tipi_es) {
+                nomi.push_back(g.valore);
+            } else {
+                nomi.push_back(g.qualificativa);
+                nomi.push_back(g.descrittiva);
+            }
+        }
+        return nomi;
+    }();
+    return elenco;
+}
+
+std::string giorno_o_notte(const caselle_testo& caselle) {
+    return strato_e_vuoto(caselle) ? "n" : "d";
+}
+
+esito_selezione seleziona_grandezza(std::string_view chiave, caselle_testo& caselle,
+                                    std::string& giorno_notte, bool ionogramma_presente) {
+    const grandezza* g = trova_grandezza(chiave);
+    if (g == nullptr || !g->selezionabile) return {};
+    esito_selezione esito = passi_comuni(*g);
+    if (chiave == "MUF3000F1" || chiave == "MUF3000F2") return esito;
+
+    if (chiave == "foEs") {
+        giorno_notte = giorno_o_notte(caselle);
+    } else if (chiave == "hEs") {
+        const std::string_view proposta = proposta_tipo_es(caselle);
+        if (!proposta.empty() && e_vuota(caselle, "Text7"))
+            caselle.imposta_testo("Text7", proposta);
+    }
+    esito.plot = ionogramma_presente ? ridisegno::ionogramma : ridisegno::grafico_vuoto;
+    return esito;
+}
+
+esito_selezione selezione_fof2() {
+    esito_selezione esito = passi_comuni(*trova_grandezza("foF2"));
+    esito.fuoco = {};
+    return esito;
+}
+
+} // namespace velaris

@@ -1,0 +1,31 @@
+#include "applicazione.h"
+
+#include "windows/entrata.h"
+#include "windows/immagine.h"
+
+namespace velaris {
+
+applicazione::applicazione(messaggi& messaggi, QObject* parent)
+    : QObject(parent), m_messaggi(messaggi) {}
+
+entrata* applicazione::finestra_entrata() const { return m_entrata; }
+
+immagine* applicazione::finestra_principale() const { return m_principale; }
+
+void applicazione::apri_entrata() {
+    m_entrata = new entrata(m_stato, m_messaggi);
+    m_entrata->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_entrata, &entrata::sessioneAvviata, this, &applicazione::apri_principale);
+    m_entrata->show();
+}
+
+void applicazione::apri_principale() {
+    m_principale = new immagine(m_stato, m_messaggi);
+    m_principale->setAttribute(Qt::WA_DeleteOnClose);
+    // The main window's load closes the start window.
+    if (m_entrata) m_entrata->close();
+    m_principale->show();
+    m_principale->caricamento_ionogramma();
+}
+
+} // namespace velaris

@@ -1,0 +1,49 @@
+#pragma once
+// The boxes of a window as the logic sees them: QLineEdit children found by
+// their object names. Texts cross the boundary as Latin-1, the single-byte
+// character set of the results file.
+
+#include "base/porte.h"
+
+#include <QLineEdit>
+#include <QWidget>
+
+#include <map>
+#include <string>
+
+namespace velaris {
+
+/// A text box whose typing limit does not cut what the program writes into it
+/// (QLineEdit's own maxLength would truncate setText too).
+class casella : public QLineEdit {
+    Q_OBJECT
+public:
+    casella(const QString& nome, int limite_battitura, QWidget* parent);
+    int limite_battitura() const { return m_limite; }
+
+signals:
+    /// A mouse click into the box (letter boxes select their characteristic).
+    void cliccata();
+
+protected:
+    void keyPressEvent(QKeyEvent* evento) override;
+    void mousePressEvent(QMouseEvent* evento) override;
+
+private:
+    int m_limite;
+};
+
+class caselle_qt : public caselle_testo {
+public:
+    /// Finds the boxes among the children of `radice` (by object name).
+    explicit caselle_qt(QWidget* radice) : m_radice(radice) {}
+    std::string testo(std::string_view nome) const override;
+    void imposta_testo(std::string_view nome, std::string_view testo) override;
+    QLineEdit* casella_per_nome(std::string_view nome) const;
+
+private:
+    QWidget* m_radice;
+    mutable std::map<std::string, QLineEdit*, std::less<>> m_cache;
+};
+
+} // namespace velaris

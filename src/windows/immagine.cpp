@@ -1,0 +1,409 @@
+#include "immagine.h"
+
+#include "display/disegno.h"
+#include "display/echi.h"
+#include "display/lettura_cursore.h"
+#include "display/superficie.h"
+#include "rules/tipi_es.h"
+#include "scaling/tabella_grandezze.h"
+#include "session/file_risultati.h"
+#include "windows/etichetta_cliccabile.h"
+#include "windows/superficie_grafico.h"
+
+#include <QCloseEvent>
+#include <algorithm>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+namespace velaris {
+
+namespace {
+
+// Layout of the table in the plot's left margin (surface pixels). The margin
+// is 220 pixels wide, so the boxes are narrow and the font small.
+constexpr int riga_intestazione = 6;
+constexpr int prima_riga = 26;
+constexpr int passo_riga = 24;
+constexpr int altezza_casella = 21;
+constexpr int colonna_etichetta = 4;
+constexpr int colonna_valore = 84;
+constexpr int larghezza_valore = 30;
+constexpr int colonna_qualificativa = 116;
+constexpr int colonna_descrittiva = 136;
+constexpr int larghezza_lettera = 18;
+constexpr int colonna_precedente = 158;
+constexpr int larghezza_precedente = 58;
+
+const QColor colore_corrente(255, 0, 0);
+const QColor colore_didascalia_lettura(255, 255, 0);
+const QColor colore_lettura(255, 128, 0);
+
+QString testo_qt(std::string_view testo) {
+    return QString::fromLatin1(testo.data(), static_cast<qsizetype>(testo.size()));
+}
+
+void colora(QWidget* w, const QColor& testo) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, testo);
+    p.setColor(QPalette::Window, QColor::fromRgb(colore_sfondo));
+    w->setPalette(p);
+}
+
+QLabel* etichetta_fissa(const QString& nome, const QString& testo, QWidget* parent) {
+    auto* l = new QLabel(testo, parent);
+    l->setObjectName(nome);
+    l->setAccessibleName(testo);
+    return l;
+}
+
+} // namespace
+
+immagine::immagine(stato_programma& stato, messaggi& messaggi, QWidget* parent)
+    : QMainWindow(parent), m_stato(stato), m_messaggi(messaggi),
+      m_grafico(new superficie_grafico(geometria_grafico::finestra_principale(), this)),
+      m_caselle(m_grafico) {
+    setObjectName("immagine");
+    setCentralWidget(m_grafico);
+    crea_menu();
+    crea_tabella();
+    crea_controlli();
+    connect(m_grafico, &superficie_grafico::puntatoreMosso, this, &immagine::puntatore_mosso);
+    disegno_grafico_vuoto(m_grafico->immagine(), m_grafico->geometria(),
+                          palette().color(QPalette::HighlightedText));
+    adjustSize();
+    setFixedSize(size());
+    if (const QScreen* schermo = screen()) {
+        const QRect area = schermo->availableGeometry();
+        move(area.x() + (area.width() - frameGeometry().width()) / 2,
+             area.y() + (area.height() - frameGeometry().height()) / 2);
+    }
+}
+
+immagine::~immagine() = default;
+
+const QImage& immagine::superficie() const { return m_grafico->immagine(); }
+
+void immagine::crea_menu() {
+    QMenu* menu = menuBar()->addMenu(tr("&Particular Cases"));
+    menu->setObjectName("casi_particolari");
+    const auto voce = [this](QMenu* dove, const char* nome, const QString& testo) {
+        QAction* a = dove->addAction(testo);
+        a->setObjectName(nome);
+        m_voci_menu.emplace(nome, a);
+    };
+    const auto sottomenu = [this](QMenu* dove, const char* nome, const QString& testo) {
+        QMenu* m = dove->addMenu(testo);
+        m->setObjectName(nome);
+        m->menuAction()->setObjectName(nome);
+        m_voci_menu.emplace(nome, m->menuAction());
+        return m;
+    };
+    voce(menu, "mancanza_es_di_giorno_principale", "Daytime Es missing (F5)");
+    voce(menu, "mancanza_es_di_notte_principale", "Nighttime Es missing(F6)");
+    for (const char* periodo : {"giorno", "notte"}) {
+        const bool giorno = std::string_view(periodo) == "giorno";
+        QMenu* occultante =
+            sottomenu(menu, giorno ? "es_occultante_di_giorno" : "es_occultante_di_notte",
+                      giorno ? "&Daytime Es blanketing" : "&Nighttime Es blanketing");
+        const std::string p = periodo;
+        voce(occultante, (p + "_singola_riflessione").c_str(), "single reflection");
+        QMenu* doppia =
+            sottomenu(occultante, (p + "_doppia_riflessione").c_str(), "multiple reflections");
+        voce(doppia, (p + "_doppia_riflessione_magfoEs").c_str(),
+             "Case a) (second reflection>=foEs)");
+        voce(doppia, (p + "_doppia_riflessione_minfoEs").c_str(),
+             "Case b) (second reflection<foEs)");
+    }
+    voce(menu, "assorbimento_parziale", "Partial absorption (F7)");
+    voce(menu, "annulla_caso_particolare", "DELETE PARTICULAR CASE (F8)");
+    voce(menu, "no_ionogramma", "NO IONOGRAM (F9)");
+}
+
+void immagine::crea_tabella() {
+    QFont carattere = font();
+    carattere.setPointSizeF(8.25);
+    const QColor colore_etichette = palette().color(QPalette::HighlightedText);
+
+    // Each heading ends where its column ends, so "  Value" may reach into
+    // the label column, which has no heading.
+    const std::pair<const char*, int> intestazioni[] = {
+        {"  Value", colonna_valore + larghezza_valore},
+        {"q.l.", colonna_qualificativa + larghezza_lettera + 1},
+        {"d.l.", colonna_descrittiva + larghezza_lettera + 1},
+        {"Previous", colonna_precedente + larghezza_precedente}};
+    QFont piccolo = carattere;
+    piccolo.setPointSizeF(7.0);
+    for (const auto& [testo, fine] : intestazioni) {
+        QLabel* l = etichetta_fissa(QString(), testo, m_grafico);
+        l->setFont(piccolo);
+        colora(l, colore_etichette);
+        l->adjustSize();
+        l->move(fine - l->width(), riga_intestazione);
+    }
+
+    int riga = prima_riga;
+    for (const grandezza& g : tabella_grandezze) {
+        const QString didascalia = testo_qt(g.didascalia);
+        auto* etichetta = new etichetta_cliccabile(testo_qt(g.etichetta), didascalia, m_grafico);
+        etichetta->setFont(carattere);
+        etichetta->setGeometry(colonna_etichetta, riga, colonna_valore - colonna_etichetta - 2,
+                               altezza_casella);
+        colora(etichetta, colore_etichette);
+        m_etichette.emplace(std::string(g.chiave), etichetta);
+        if (g.selezionabile) {
+            const std::string chiave(g.chiave);
+            connect(etichetta, &etichetta_cliccabile::cliccata, this,
+                    [this, chiave] { seleziona(chiave); });
+        }
+
+        const auto nuova = [&](std::string_view nome, int limite, const QString& accessibile,
+                               int colonna, int larghezza) {
+            auto* c = new casella(testo_qt(nome), limite, m_grafico);
+            c->setFont(carattere);
+            c->setAccessibleName(accessibile);
+            c->setGeometry(colonna, riga, larghezza, altezza_casella);
+            c->setReadOnly(true);
+            return c;
+        };
+        if (g.chiave == chiave_tipi_es) {
+            auto* tipi = nuova(g.valore, 4, didascalia, colonna_valore,
+                               colonna_descrittiva + larghezza_lettera - colonna_valore);
+            tipi->setReadOnly(false);
+            nuova(g.precedente, 5, didascalia + " previous", colonna_precedente,
+                  larghezza_precedente);
+        } else {
+            nuova(g.valore, 3, didascalia + " value", colonna_valore, larghezza_valore);
+            nuova(g.qualificativa, 1, didascalia + " q.l.", colonna_qualificativa,
+                  larghezza_lettera);
+            nuova(g.descrittiva, 1, didascalia + " d.l.", colonna_descrittiva, larghezza_lettera);
+            nuova(g.precedente, 5, didascalia + " previous", colonna_precedente,
+                  larghezza_precedente);
+        }
+        riga += passo_riga;
+    }
+}
+
+void immagine::crea_controlli() {
+    const QColor colore_testo = palette().color(QPalette::HighlightedText);
+    const int sotto_tabella = prima_riga + 16 * passo_riga + 8;
+
+    auto* cornice = new QGroupBox(tr("Check the scaling before leaving"), m_grafico);
+    cornice->setObjectName("Frame1");
+    cornice->setAccessibleName(cornice->title());
+    colora(cornice, colore_testo);
+    m_controllo_si = new QRadioButton(tr("Yes"), cornice);
+    m_controllo_si->setObjectName("Option1");
+    m_controllo_si->setAccessibleName(tr("Yes"));
+    m_controllo_si->setChecked(true);
+    auto* no = new QRadioButton(tr("No"), cornice);
+    no->setObjectName("Option2");
+    no->setAccessibleName(tr("No"));
+    cornice->setGeometry(colonna_etichetta, sotto_tabella, 212, 48);
+    m_controllo_si->move(10, 22);
+    no->move(90, 22);
+
+    auto* prima = new etichetta_cliccabile("prima", tr("Previous Ionogram (F4)"), m_grafico);
+    auto* successivo = new etichetta_cliccabile("successivo", tr("Next Ionogram (F3)"), m_grafico);
+    colora(prima, Qt::white);
+    colora(successivo, colore_testo);
+    prima->move(colonna_etichetta, sotto_tabella + 60);
+    successivo->move(colonna_etichetta, sotto_tabella + 84);
+    for (auto* l : {prima, successivo}) {
+        QFont f = l->font();
+        f.setBold(true);
+        l->setFont(f);
+        l->setCursor(Qt::PointingHandCursor);
+        l->adjustSize();
+    }
+
+    auto* mostra = new QPushButton(tr("show simultaneously"), m_grafico);
+    mostra->setObjectName("show_next_ionogram");
+    mostra->setAccessibleName(mostra->text());
+    mostra->setGeometry(colonna_etichetta, sotto_tabella + 112, 150, 26);
+    connect(mostra, &QPushButton::clicked, this, &immagine::finestraCompagnaRichiesta);
+
+    // The Es multiple-reflection buttons stand beside the Es types box and
+    // show only while the Es types are being scaled.
+    const int riga_tipi_es = prima_riga + 6 * passo_riga;
+    m_es_su = new QPushButton("u", m_grafico);
+    m_es_su->setObjectName("Esup");
+    m_es_su->setAccessibleName(tr("Es types up"));
+    m_es_giu = new QPushButton("d", m_grafico);
+    m_es_giu->setObjectName("Esdown");
+    m_es_giu->setAccessibleName(tr("Es types down"));
+    m_es_su->setGeometry(colonna_precedente + 20, riga_tipi_es, 20, altezza_casella);
+    m_es_giu->setGeometry(colonna_precedente + 40, riga_tipi_es, 20, altezza_casella);
+    m_es_su->hide();
+    m_es_giu->hide();
+
+    // Read-out above the plot.
+    const geometria_grafico& g = m_grafico->geometria();
+    const int sinistra = g.colonna(0) + 8;
+    QFont lettura("Arial");
+    lettura.setPointSizeF(9.75);
+    lettura.setBold(true);
+    QLabel* label3 = etichetta_fissa("Label3", "FREQUENCY (MHz):", m_grafico);
+    m_lettura_frequenza = etichetta_fissa("Label1", QString(), m_grafico);
+    QLabel* label4 = etichetta_fissa("Label4", "HEIGHT(km):", m_grafico);
+    m_lettura_altezza = etichetta_fissa("Label2", QString(), m_grafico);
+    m_lettura_frequenza->setAccessibleName(tr("Frequency under the pointer"));
+    m_lettura_altezza->setAccessibleName(tr("Height under the pointer"));
+    int x = sinistra;
+    for (QLabel* l : {label3, m_lettura_frequenza, label4, m_lettura_altezza}) {
+        l->setFont(lettura);
+        const bool valore = l == m_lettura_frequenza || l == m_lettura_altezza;
+        colora(l, valore ? colore_lettura : colore_didascalia_lettura);
+        l->setAutoFillBackground(true);
+        l->setGeometry(x, 6, valore ? 80 : 140, 20);
+        x += valore ? 100 : (l == label3 ? 140 : 100);
+    }
+
+    m_caso_particolare = etichetta_fissa("Label11", QString(), m_grafico);
+    m_caso_particolare->setAccessibleName(tr("Particular case"));
+    colora(m_caso_particolare, colore_testo);
+    m_caso_particolare->setGeometry(sinistra, 28, 760, 18);
+    m_stato_file = etichetta_fissa("stato_file", QString(), m_grafico);
+    m_stato_file->setAccessibleName(tr("Ionogram file status"));
+    colora(m_stato_file, colore_didascalia_lettura);
+    m_stato_file->setGeometry(sinistra, 47, 760, 18);
+}
+
+void immagine::caricamento_ionogramma() {
+    if (!caricamento_file_ionogramma(m_stato, m_dati, *this)) return;
+    try {
+        caricamento_risultati(m_stato, m_caselle);
+    } catch (const errore_file_risultati& e) {
+        imposta_stato_file(e.what());
+    }
+    applica_selezione(selezione_fof2());
+    if (QLineEdit* d = m_caselle.casella_per_nome("lettera_descrittiva_fof2")) d->setFocus();
+}
+
+void immagine::seleziona(std::string_view chiave) {
+    applica_selezione(
+        seleziona_grandezza(chiave, m_caselle, m_giorno_notte, m_stato.ionogramma_presente));
+}
+
+void immagine::applica_selezione(const esito_selezione& esito) {
+    if (esito.grandezza_corrente.empty()) return;
+    m_grandezza_corrente = esito.grandezza_corrente;
+    const QColor normale = palette().color(QPalette::HighlightedText);
+    for (const auto& [chiave, etichetta] : m_etichette)
+        colora(etichetta, chiave == m_grandezza_corrente ? colore_corrente : normale);
+    for (std::string_view nome : caselle_lettera()) {
+        const bool aperta = std::find(esito.sbloccate.begin(), esito.sbloccate.end(), nome) !=
+                            esito.sbloccate.end();
+        if (QLineEdit* c = m_caselle.casella_per_nome(nome)) c->setReadOnly(!aperta);
+    }
+    if (!esito.fuoco.empty())
+        if (QLineEdit* c = m_caselle.casella_per_nome(esito.fuoco)) c->setFocus();
+    ridisegna(esito.plot);
+}
+
+void immagine::ridisegna(ridisegno come) {
+    const QColor testo = palette().color(QPalette::HighlightedText);
+    switch (come) {
+    case ridisegno::ionogramma:
+        disegno_ionogramma(m_grafico->immagine(), m_grafico->geometria(), m_dati, testo);
+        m_es_su->hide();
+        m_es_giu->hide();
+        break;
+    case ridisegno::grafico_vuoto:
+        disegno_grafico_vuoto(m_grafico->immagine(), m_grafico->geometria(), testo);
+        break;
+    case ridisegno::nessuno:
+        return;
+    }
+    m_grafico->update();
+}
+
+void immagine::puntatore_mosso(int x, int y) {
+    const lettura_cursore lettura = calcola_lettura_cursore(
+        x, y, m_grandezza_corrente, m_stato.ionogramma_presente, separatore_decimale());
+    switch (lettura.cosa) {
+    case lettura_cursore::azione::invariata:
+        return;
+    case lettura_cursore::azione::svuota:
+        m_grafico->unsetCursor();
+        m_lettura_frequenza->clear();
+        m_lettura_altezza->clear();
+        return;
+    case lettura_cursore::azione::mostra:
+        static const QCursor croce(QPixmap::fromImage(immagine_puntatore_croce()), 16, 16);
+        m_grafico->setCursor(croce);
+        m_lettura_frequenza->setText(QString::fromStdString(lettura.frequenza));
+        m_lettura_altezza->setText(QString::fromStdString(lettura.altezza));
+        return;
+    }
+}
+
+void immagine::closeEvent(QCloseEvent* evento) {
+    if (!formato_tipi_es_corretto(m_caselle.testo("Text7"))) {
+        m_messaggi.avviso("Be careful!!", "The format Es Types is not correct!!");
+        evento->ignore();
+        return;
+    }
+    if (!salva_prima_di_chiudere()) {
+        evento->ignore();
+        return;
+    }
+    evento->accept();
+}
+
+bool immagine::salva_prima_di_chiudere() {
+    try {
+        salvataggio_ionogramma(m_stato, m_caselle);
+        return true;
+    } catch (const std::exception& e) {
+        // The values stay in the boxes; the operator decides whether they may go.
+        return m_messaggi.domanda("Be careful!!", std::string(e.what()) +
+                                                      "\r\nDo you want to close without saving?");
+    }
+}
+
+void immagine::mostra_ionogramma(dati_ionogramma& dati) {
+    QImage& superficie = m_grafico->immagine();
+    normalizzazione_ampiezze(dati);
+    pulisci_superficie(superficie);
+    disegno_ionogramma(superficie, m_grafico->geometria(), dati,
+                       palette().color(QPalette::HighlightedText));
+    m_grafico->update();
+}
+
+void immagine::mostra_grafico_vuoto() {
+    pulisci_superficie(m_grafico->immagine());
+    disegno_grafico_vuoto(m_grafico->immagine(), m_grafico->geometria(),
+                          palette().color(QPalette::HighlightedText));
+    m_grafico->update();
+}
+
+void immagine::imposta_titolo(const std::string& titolo) { setWindowTitle(testo_qt(titolo)); }
+
+void immagine::abilita_casi_particolari(bool tutti) {
+    for (const char* nome :
+         {"mancanza_es_di_giorno_principale", "mancanza_es_di_notte_principale",
+          "es_occultante_di_giorno", "es_occultante_di_notte", "assorbimento_parziale",
+          "annulla_caso_particolare"})
+        m_voci_menu.at(nome)->setEnabled(tutti);
+    m_voci_menu.at("no_ionogramma")->setEnabled(true);
+}
+
+void immagine::imposta_caso_particolare(const std::string& didascalia) {
+    m_caso_particolare->setText(testo_qt(didascalia));
+}
+
+void immagine::imposta_stato_file(const std::string& testo) {
+    m_stato_file->setText(QString::fromStdString(testo));
+}
+
+char immagine::separatore_decimale() const {
+    const QString punto = QLocale().decimalPoint();
+    return punto.isEmpty() ? '.' : punto.at(0).toLatin1();
+}
+
+} // namespace velaris

@@ -1,0 +1,94 @@
+#pragma once
+// The main scaling window: the ionogram plot with the table of the sixteen
+// characteristics in its left margin, the cursor read-out above the plot, the
+// particular-case menu and the move labels.
+//
+// The window owns its ionogram in memory and its drawing surface; the boxes
+// are the one store of the scaled values. Logic lives in the libraries below:
+// the window only applies what they decide.
+
+#include "base/porte.h"
+#include "ionogram/dati_ionogramma.h"
+#include "scaling/selezione.h"
+#include "session/caricamento.h"
+#include "session/stato_programma.h"
+#include "windows/caselle_qt.h"
+
+#include <QMainWindow>
+
+#include <map>
+#include <string>
+
+class QAction;
+class QLabel;
+class QRadioButton;
+class QPushButton;
+
+namespace velaris {
+
+class superficie_grafico;
+class etichetta_cliccabile;
+
+class immagine : public QMainWindow, private vista_ionogramma {
+    Q_OBJECT
+public:
+    immagine(stato_programma& stato, messaggi& messaggi, QWidget* parent = nullptr);
+    ~immagine() override;
+
+    /// The load of the window: the ionogram of the session's time, its
+    /// results, foF2 current and the focus in foF2's descriptive letter.
+    void caricamento_ionogramma();
+
+    /// Makes `chiave` the characteristic being scaled, as a click on its label.
+    void seleziona(std::string_view chiave);
+
+    const std::string& grandezza_corrente() const { return m_grandezza_corrente; }
+    const std::string& giorno_notte() const { return m_giorno_notte; }
+    caselle_testo& caselle() { return m_caselle; }
+    const QImage& superficie() const;
+
+signals:
+    /// The operator asked to see the next sounding beside this one.
+    void finestraCompagnaRichiesta();
+
+protected:
+    void closeEvent(QCloseEvent* evento) override;
+
+private:
+    // vista_ionogramma
+    void mostra_ionogramma(dati_ionogramma& dati) override;
+    void mostra_grafico_vuoto() override;
+    void imposta_titolo(const std::string& titolo) override;
+    void abilita_casi_particolari(bool tutti) override;
+    void imposta_caso_particolare(const std::string& didascalia) override;
+    void imposta_stato_file(const std::string& testo) override;
+    char separatore_decimale() const override;
+
+    void crea_tabella();
+    void crea_controlli();
+    void crea_menu();
+    void applica_selezione(const esito_selezione& esito);
+    void ridisegna(ridisegno come);
+    void puntatore_mosso(int x, int y);
+    bool salva_prima_di_chiudere();
+
+    stato_programma& m_stato;
+    messaggi& m_messaggi;
+    dati_ionogramma m_dati;
+    superficie_grafico* m_grafico = nullptr;
+    caselle_qt m_caselle;
+    std::string m_grandezza_corrente = "foF2";
+    std::string m_giorno_notte = "d";
+    std::map<std::string, etichetta_cliccabile*, std::less<>> m_etichette;
+    std::map<std::string, QAction*, std::less<>> m_voci_menu;
+    QLabel* m_lettura_frequenza = nullptr; // Label1
+    QLabel* m_lettura_altezza = nullptr;   // Label2
+    QLabel* m_caso_particolare = nullptr;  // Label11
+    QLabel* m_stato_file = nullptr;
+    QRadioButton* m_controllo_si = nullptr; // Option1
+    QPushButton* m_es_su = nullptr;         // Esup
+    QPushButton* m_es_giu = nullptr;        // Esdown
+    bool m_puntatore_croce = false;
+};
+
+} // namespace velaris

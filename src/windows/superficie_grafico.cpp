@@ -1,0 +1,32 @@
+#include "superficie_grafico.h"
+
+#include "display/superficie.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace velaris {
+
+superficie_grafico::superficie_grafico(const geometria_grafico& geometria, QWidget* parent)
+    : QWidget(parent), m_geometria(geometria), m_immagine(crea_superficie(geometria)) {
+    setFixedSize(m_geometria.larghezza_superficie(), m_geometria.altezza_superficie());
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void superficie_grafico::paintEvent(QPaintEvent* evento) {
+    QPainter pittore(this);
+    pittore.drawImage(evento->rect(), m_immagine, evento->rect());
+}
+
+void superficie_grafico::mouseMoveEvent(QMouseEvent* evento) {
+    const QPoint p = evento->position().toPoint();
+    emit puntatoreMosso(m_geometria.x_da_colonna(p.x()), m_geometria.y_da_riga(p.y()));
+}
+
+void superficie_grafico::mousePressEvent(QMouseEvent* evento) {
+    const QPoint p = evento->position().toPoint();
+    emit premuto(evento->button(), m_geometria.x_da_colonna(p.x()), m_geometria.y_da_riga(p.y()));
+}
+
+} // namespace velaris

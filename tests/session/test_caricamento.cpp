@@ -1,0 +1,163 @@
+#include "common/rdf_di_prova.h"
+#include "ionogram/lettore_rdf.h"
+#include "session/caricamento.h"
+#include "common/fakes.h"
+#include "session/file_risultati.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+using namespace velaris;
+using prova::caselle_finte;
+
+namespace {
+
+struct vista_finta : vista_ionogramma {
+    std::string titolo, caso_particolare = "unchanged", stato_file;
+    int disegni = 0, vuoti = 0;
+    std::optional<bool> tutti_i_casi;
+    std::int16_t massimo_disegnato = 0;
+
+    void mostra_ionogramma(dati_ionogramma& dati) override {
+        ++disegni;
+        for (auto a : dati.ampiezze)
+            massimo_disegnato = std::max(massimo_disegnato, a);
+    }
+    void mostra_grafico_vuoto() override { ++vuoti; }
+    void imposta_titolo(const std::string& t) override { titolo = t; }
+    void abilita_casi_particolari(bool tutti) override { tutti_i_casi = tutti; }
+    void imposta_caso_particolare(const std::string& d) override { caso_particolare = d; }
+    void imposta_stato_file(const std::string& t) override { stato_file = t; }
+    char separatore_decimale() const override { return ','; }
+};
+
+class Caricamento : public ::testing::Test {
+protected:
+    void SetUp() override {
+        auto& s = stato.sessione;
+        s.cartella_lavoro = cartella.percorso();
+        s.cartella_ionogrammi = cartella.percorso() / "ionograms";
+        std::filesystem::create_directories(s.cartella_ionogrammi);
+        s.data_sessione = "05-03-2023";
+        s.anno_sessione = "2023";
+        s.giorno_anno = "064";
+        s.incremento_minuti = "15";
+        s.ora_corrente = 7;
+        s.minuti_correnti = 45;
+        s.numero_ionogramma = 32;
+        s.file_risultati = s.cartella_ionogrammi / "QX106_05032023_15.txt";
+        std::ofstream risultati(s.file_risultati, std::ios::binary);
+        for (int k = 0; k < 96; ++k)
+            risultati << record_vuoto();
+    }
+    std::filesystem::path ionogramma() const {
+        return stato.sessione.cartella_ionogrammi / "QX106_2023064074500.rdf";
+    }
+    void scrivi(const prova::rdf_di_prova& rdf) {
+        const auto byte = rdf.byte();
+        std::ofstream(ionogramma(), std::ios::binary)
+            .write(reinterpret_cast<const char*>(byte.data()),
+                   static_cast<std::streamsize>(byte.size()));
+    }
+
+    prova::cartella_temporanea cartella;
+    stato_programma stato;
+    dati_ionogramma dati;
+    vista_finta vista;
+};
+
+} // namespace
+
+TEST_F(Caricamento, AnAcceptedFileIsDrawnWithTheStepInTheTitle) {
+    prova::rdf_di_prova rdf;
+    rdf.codice = "05";
+    scrivi(rdf);
+    stato.stazione = "before";
+    ASSERT_TRUE(caricamento_file_ionogramma(stato, dati, vista));
+    EXPECT_TRUE(stato.ionogramma_presente);
+    EXPECT_EQ(vista.titolo, "VELARIS - file: QX106_2023064074500.rdf * Ostrand * "
+                            "2023-March-5  07:45 [UT]  (sounding frequency step = 0,05 MHz)");
+    EXPECT_EQ(vista.disegni, 1);
+    EXPECT_EQ(vista.tutti_i_casi, true);
+    EXPECT_EQ(stato.codice_caso_particolare, "05");
+    EXPECT_EQ(vista.caso_particolare, "Particular Case: Partial absorption");
+    EXPECT_EQ(dati.numero_frequenze, 381);
+}
+
+TEST_F(Caricamento, MissingOrWrongSizeGivesTheNoIonogramStateAndLeavesTheFile) {
+    for (int scarto : {0, -1, 1}) {
+        std::filesystem::remove(ionogramma());
+        if (scarto != 0) {
+            prova::rdf_di_prova rdf;
+            rdf.scarto = scarto;
+            scrivi(rdf);
+        }
+        const auto prima = std::filesystem::exists(ionogramma())
+                               ? prova::contenuto_file(ionogramma())
+                               : std::vector<unsigned char>{};
+        stato.stazione = "Ardel";
+        stato.codice_caso_particolare = "02";
+        vista = vista_finta{};
+        ASSERT_TRUE(caricamento_file_ionogramma(stato, dati, vista));
+        EXPECT_FALSE(stato.ionogramma_presente);
+        EXPECT_EQ(vista.titolo,
+                  "VELARIS - file: QX106_2023064074500.rdf * Ardel * 2023-March-5  07:45 [UT]");
+        EXPECT_EQ(vista.vuoti, 1);
+        EXPECT_EQ(vista.disegni, 0);
+        EXPECT_EQ(vista.tutti_i_casi, false);
+        EXPECT_EQ(stato.codice_caso_particolare, "xx");
+        EXPECT_EQ(vista.caso_particolare, "");
+        EXPECT_FALSE(vista.stato_file.empty());
+        if (scarto != 0) {
+            EXPECT_EQ(prova::contenuto_file(ionogramma()), prima) << scarto;
+        }
+    }
+}
+
+TEST_F(Caricamento, ADamagedHeaderStopsTheLoadWithItsReason) {
+    prova::rdf_di_prova rdf;
+    rdf.campi = "01.000 20.000 0.000";
+    scrivi(rdf);
+    EXPECT_FALSE(caricamento_file_ionogramma(stato, dati, vista));
+    EXPECT_FALSE(vista.stato_file.empty());
+}
+
+TEST_F(Caricamento, ResultsFillTheBoxesAndThePreviousRecordTheRow) {
+    caselle_finte caselle;
+    caselle.imposta_testo("Text13", "52");
+    caselle.imposta_testo("lettera_qualificativa_fof2", "D");
+    scrittura_record(stato.sessione.file_risultati, 31, composizione_record(caselle, 7, 30));
+    caselle.imposta_testo("Text13", "61");
+    caselle.imposta_testo("lettera_qualificativa_fof2", "");
+    scrittura_record(stato.sessione.file_risultati, 32, composizione_record(caselle, 7, 45));
+
+    caselle_finte finestra;
+    caricamento_risultati(stato, finestra);
+    EXPECT_EQ(finestra.testo("Text13"), "61");
+    EXPECT_EQ(finestra.testo("Text47"), "52D");
+    EXPECT_EQ(stato.sessione.numero_precedente, 31);
+
+    stato.sessione.numero_ionogramma = 1; // nothing before the first sounding
+    caricamento_risultati(stato, finestra);
+    EXPECT_EQ(finestra.testo("Text47"), "");
+}
+
+TEST_F(Caricamento, SavingWritesTheRecordAndTheCodeOfAShownIonogram) {
+    scrivi(prova::rdf_di_prova{});
+    ASSERT_TRUE(caricamento_file_ionogramma(stato, dati, vista));
+    stato.codice_caso_particolare = "3b";
+    caselle_finte caselle;
+    caselle.imposta_testo("Text13", "52");
+    salvataggio_ionogramma(stato, caselle);
+    EXPECT_EQ(lettura_record(stato.sessione.file_risultati, 32),
+              composizione_record(caselle, 7, 45));
+    const auto byte = prova::contenuto_file(ionogramma());
+    EXPECT_EQ(byte[59], '3');
+    EXPECT_EQ(byte[60], 'b');
+
+    stato.ionogramma_presente = false; // no ionogram: the file is not touched
+    stato.codice_caso_particolare = "01";
+    salvataggio_ionogramma(stato, caselle);
+    EXPECT_EQ(prova::contenuto_file(ionogramma())[59], '3');
+}

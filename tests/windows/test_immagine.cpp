@@ -1,0 +1,234 @@
+// Drives the real main window offscreen: loading from the results file,
+// selection by label clicks, typing limits, the cursor read-out and the
+// saving on close.
+
+#include "common/rdf_di_prova.h"
+#include "display/geometria_grafico.h"
+#include "common/fakes.h"
+#include "session/file_risultati.h"
+#include "windows/immagine.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QtTest>
+
+#include <fstream>
+
+using namespace velaris;
+
+class TestImmagine : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<prova::cartella_temporanea> m_cartella;
+    stato_programma m_stato;
+    prova::messaggi_finti m_messaggi;
+
+    std::filesystem::path file_ionogramma() const {
+        return m_stato.sessione.cartella_ionogrammi / "QX106_2023064074500.rdf";
+    }
+
+    std::unique_ptr<immagine> apri() {
+        auto finestra = std::make_unique<immagine>(m_stato, m_messaggi);
+        finestra->show();
+        finestra->caricamento_ionogramma();
+        return finestra;
+    }
+
+    template <typename T> static T* figlio(QWidget* w, const char* nome) {
+        T* trovato = w->findChild<T*>(nome);
+        if (trovato == nullptr) qFatal("no control %s", nome);
+        return trovato;
+    }
+
+    void muovi(immagine& w, int x, int y) {
+        QWidget* superficie = w.centralWidget();
+        const geometria_grafico g = geometria_grafico::finestra_principale();
+        const QPointF p(g.colonna(x), g.riga(y));
+        QMouseEvent evento(QEvent::MouseMove, p, superficie->mapToGlobal(p), Qt::NoButton,
+                           Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(superficie, &evento);
+    }
+
+    static QString testo(QWidget* w, const char* nome) { return figlio<QLabel>(w, nome)->text(); }
+
+private slots:
+    void init() {
+        QLocale::setDefault(QLocale::c());
+        m_cartella = std::make_unique<prova::cartella_temporanea>();
+        m_stato = stato_programma{};
+        m_messaggi = prova::messaggi_finti{};
+        auto& s = m_stato.sessione;
+        s.cartella_lavoro = m_cartella->percorso();
+        s.cartella_ionogrammi = m_cartella->percorso() / "ionograms";
+        std::filesystem::create_directories(s.cartella_ionogrammi);
+        s.data_sessione = "05-03-2023";
+        s.anno_sessione = "2023";
+        s.giorno_anno = "064";
+        s.incremento_minuti = "15";
+        s.ora_corrente = 7;
+        s.minuti_correnti = 45;
+        s.numero_ionogramma = 32;
+        s.file_risultati = s.cartella_ionogrammi / "QX106_05032023_15.txt";
+        std::ofstream risultati(s.file_risultati, std::ios::binary);
+        for (int k = 0; k < 96; ++k) risultati << record_vuoto();
+        risultati.close();
+        prova::caselle_finte precedente;
+        precedente.imposta_testo("Text13", "52");
+        precedente.imposta_testo("lettera_qualificativa_fof2", "D");
+        scrittura_record(s.file_risultati, 31, composizione_record(precedente, 7, 30));
+        prova::caselle_finte corrente;
+        corrente.imposta_testo("Text3", "310");
+        corrente.imposta_testo("Text7", "C1");
+        scrittura_record(s.file_risultati, 32, composizione_record(corrente, 7, 45));
+        prova::scrivi_file(file_ionogramma(), prova::rdf_di_prova{}.byte());
+    }
+
+    void cleanup() { m_cartella.reset(); }
+
+    void loadShowsTheIonogramAndTheDaysResults() {
+        auto w = apri();
+        QCOMPARE(w->windowTitle(), QString("VELARIS - file: QX106_2023064074500.rdf * Ostrand * "
+                                           "2023-March-5  07:45 [UT]  (sounding frequency step = "
+                                           "0.05 MHz)"));
+        QCOMPARE(figlio<QLineEdit>(w.get(), "Text3")->text(), QString("310"));
+        QCOMPARE(figlio<QLineEdit>(w.get(), "Text7")->text(), QString("C1"));
+        QCOMPARE(figlio<QLineEdit>(w.get(), "Text47")->text(), QString("52D"));
+        QCOMPARE(w->grandezza_corrente(), std::string("foF2"));
+        QCOMPARE(w->focusWidget(), figlio<QWidget>(w.get(), "lettera_descrittiva_fof2"));
+        QVERIFY(!figlio<QLineEdit>(w.get(), "lettera_qualificativa_fof2")->isReadOnly());
+        QVERIFY(figlio<QLineEdit>(w.get(), "Text17")->isReadOnly());
+        QVERIFY(figlio<QLineEdit>(w.get(), "Text7")->isReadOnly());
+        QVERIFY(figlio<QLineEdit>(w.get(), "Text13")->isReadOnly());
+        for (const char* nome : {"mancanza_es_di_giorno_principale", "es_occultante_di_notte",
+                                 "no_ionogramma", "annulla_caso_particolare"})
+            QVERIFY(figlio<QAction>(w.get(), nome)->isEnabled());
+        // The plot: yellow frame corners, black inside.
+        const geometria_grafico g = geometria_grafico::finestra_principale();
+        QCOMPARE(w->superficie().pixel(g.colonna(0), g.riga(0)), qRgb(255, 255, 0));
+        QCOMPARE(w->superficie().pixel(g.colonna(765), g.riga(601)), qRgb(255, 255, 0));
+        QCOMPARE(w->superficie().pixel(-g.x_sinistra() + 2, 700), qRgb(0, 0, 192));
+    }
+
+    void firstSoundingHasNoPreviousRow() {
+        m_stato.sessione.ora_corrente = 0;
+        m_stato.sessione.minuti_correnti = 0;
+        m_stato.sessione.numero_ionogramma = 1;
+        auto w = apri();
+        QCOMPARE(figlio<QLineEdit>(w.get(), "Text47")->text(), QString());
+    }
+
+    void missingFileGivesTheNoIonogramState() {
+        std::filesystem::remove(file_ionogramma());
+        auto w = apri();
+        QVERIFY(!w->windowTitle().contains("step"));
+        QVERIFY(figlio<QAction>(w.get(), "no_ionogramma")->isEnabled());
+        for (const char* nome : {"mancanza_es_di_giorno_principale", "mancanza_es_di_notte_principale",
+                                 "es_occultante_di_giorno", "es_occultante_di_notte",
+                                 "assorbimento_parziale", "annulla_caso_particolare"})
+            QVERIFY(!figlio<QAction>(w.get(), nome)->isEnabled());
+        QCOMPARE(testo(w.get(), "Label11"), QString());
+        QCOMPARE(figlio<QLineEdit>(w.get(), "Text3")->text(), QString("310"));
+        QVERIFY(!testo(w.get(), "stato_file").isEmpty());
+        // Without an ionogram the read-out stays as the window opened.
+        muovi(*w, 100, 100);
+        QCOMPARE(testo(w.get(), "Label1"), QString());
+    }
+
+    void boxesCarryTheirRowsAccessibleNames() {
+        auto w = apri();
+        const std::pair<const char*, const char*> nomi[] = {
+            {"Text13", "foF2 value"},        {"Text18", "h'E q.l."},
+            {"lettera_descrittiva_muf3000f2", "MUF(3000)F2 d.l."},
+            {"Text45", "M(3000)F1 previous"}, {"Text7", "Es Types"}, {"Text39", "Es Types previous"}};
+        for (const auto& [nome, accessibile] : nomi)
+            QCOMPARE(figlio<QWidget>(w.get(), nome)->accessibleName(), QString(accessibile));
+        QCOMPARE(figlio<QLabel>(w.get(), "MUF3000F1")->accessibleName(), QString("MUF(3000)F1"));
+    }
+
+    void clickingALabelSelectsItsCharacteristic() {
+        auto w = apri();
+        QTest::mouseClick(figlio<QWidget>(w.get(), "hE"), Qt::LeftButton);
+        QCOMPARE(w->grandezza_corrente(), std::string("hE"));
+        QVERIFY(!figlio<QLineEdit>(w.get(), "Text33")->isReadOnly());
+        QVERIFY(figlio<QLineEdit>(w.get(), "lettera_descrittiva_fof2")->isReadOnly());
+        QCOMPARE(figlio<QLabel>(w.get(), "hE")->palette().color(QPalette::WindowText),
+                 QColor(255, 0, 0));
+        QVERIFY(figlio<QLabel>(w.get(), "foF2")->palette().color(QPalette::WindowText) !=
+                QColor(255, 0, 0));
+        // The derived M(3000) labels do nothing.
+        QTest::mouseClick(figlio<QWidget>(w.get(), "M3000F2"), Qt::LeftButton);
+        QCOMPARE(w->grandezza_corrente(), std::string("hE"));
+    }
+
+    void typingLimitsDoNotCutProgramWrites() {
+        auto w = apri();
+        QTest::mouseClick(figlio<QWidget>(w.get(), "tipoEs"), Qt::LeftButton);
+        auto* tipi = figlio<QLineEdit>(w.get(), "Text7");
+        QVERIFY(!tipi->isReadOnly());
+        tipi->clear();
+        QTest::keyClicks(tipi, "C2H1X");
+        QCOMPARE(tipi->text(), QString("C2H1"));
+        auto* lettera = figlio<QLineEdit>(w.get(), "lettera_descrittiva_fof2");
+        QTest::mouseClick(figlio<QWidget>(w.get(), "foF2"), Qt::LeftButton);
+        QTest::keyClicks(lettera, "AB");
+        QCOMPARE(lettera->text(), QString("A"));
+        w->caselle().imposta_testo("Text13", "1234");
+        QCOMPARE(figlio<QLineEdit>(w.get(), "Text13")->text(), QString("1234"));
+    }
+
+    void cursorReadOut() {
+        auto w = apri();
+        muovi(*w, 4, 1);
+        QCOMPARE(testo(w.get(), "Label1"), QString("1.000"));
+        QCOMPARE(testo(w.get(), "Label2"), QString("86.625"));
+        QCOMPARE(w->centralWidget()->cursor().shape(), Qt::BitmapCursor);
+        muovi(*w, 2, 102);
+        QCOMPARE(testo(w.get(), "Label1"), QString("1,000"));
+        QCOMPARE(testo(w.get(), "Label2"), QString("200,000"));
+        muovi(*w, 765, 300);
+        QCOMPARE(testo(w.get(), "Label1"), QString());
+        QCOMPARE(testo(w.get(), "Label2"), QString());
+        QCOMPARE(w->centralWidget()->cursor().shape(), Qt::ArrowCursor);
+        QTest::mouseClick(figlio<QWidget>(w.get(), "tipoEs"), Qt::LeftButton);
+        muovi(*w, 100, 100);
+        QCOMPARE(testo(w.get(), "Label1"), QString());
+    }
+
+    void closingSavesTheRecordInPlace() {
+        const auto prima = prova::contenuto_file(m_stato.sessione.file_risultati);
+        auto w = apri();
+        QTest::keyClicks(figlio<QLineEdit>(w.get(), "lettera_descrittiva_fof2"), "S");
+        QVERIFY(w->close());
+        const auto dopo = prova::contenuto_file(m_stato.sessione.file_risultati);
+        QCOMPARE(dopo.size(), prima.size());
+        const std::size_t inizio = 31 * 248;
+        for (std::size_t k = 0; k < dopo.size(); ++k)
+            if (k < inizio || k >= inizio + 248) QCOMPARE(dopo[k], prima[k]);
+        const std::string record(dopo.begin() + inizio, dopo.begin() + inizio + 248);
+        QCOMPARE(record.substr(0, 5), std::string("07:45"));
+        QCOMPARE(record.substr(165, 5), std::string("    S"));
+        QCOMPARE(record.substr(45, 3), std::string("310"));
+        QCOMPARE(record.substr(90, 5), std::string("C1   "));
+        QCOMPARE(prova::contenuto_file(file_ionogramma())[59], static_cast<unsigned char>('x'));
+    }
+
+    void closingRefusesBadEsTypesAndAFailedSaveAsks() {
+        auto w = apri();
+        w->caselle().imposta_testo("Text7", "C1F");
+        QVERIFY(!w->close());
+        QCOMPARE(m_messaggi.testi().back(), std::string("The format Es Types is not correct!!"));
+        w->caselle().imposta_testo("Text7", "");
+        std::filesystem::remove(m_stato.sessione.file_risultati);
+        m_messaggi.risposte = {false};
+        QVERIFY(!w->close());
+        QVERIFY(m_messaggi.mostrati.back().domanda);
+        m_messaggi.risposte = {true};
+        QVERIFY(w->close());
+    }
+};
+
+QTEST_MAIN(TestImmagine)
+#include "test_immagine.moc"
