@@ -30,13 +30,13 @@ test: build
 run: build
 	@[ -d demo ] || $(BUILD_DIR)/velaris-demo demo
 	@if [ -z "$${DISPLAY:-}$${WAYLAND_DISPLAY:-}$${QT_QPA_PLATFORM:-}" ]; then \
-	    echo "velaris: there is no display here; run it under Xvfb with: xvfb-run -a make run"; \
+	    echo "velaris: there is no display here; run it under Xvfb: xvfb-run -a -s '-screen 0 1280x1024x24' make run"; \
 	    exit 1; \
 	fi
 	cd demo && ../$(BUILD_DIR)/velaris
 
 bench: build
-	$(BUILD_DIR)/velaris-bench
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/velaris-bench
 
 clean:
 	rm -rf $(BUILD_DIR)
