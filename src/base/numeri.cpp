@@ -126,6 +126,11 @@ std::string due_cifre(int valore) {
     return testo;
 }
 
+std::string_view caratteri(std::string_view testo, std::size_t primo, std::size_t quanti) {
+    if (primo == 0 || primo > testo.size()) return {};
+    return testo.substr(primo - 1, quanti);
+}
+
 std::string_view senza_spazi(std::string_view testo) {
     const auto inizio = testo.find_first_not_of(' ');
     if (inizio == std::string_view::npos) return {};

@@ -60,6 +60,11 @@ std::string testo_breve_float(float valore, char separatore = '.');
 /// one-digit value: 7 -> "07", 45 -> "45", 123 -> "123".
 std::string due_cifre(int valore);
 
+/// `quanti` characters of a text from the 1-based position `primo`, as file
+/// and date layouts count them. What the text does not have is missing, so a
+/// damaged name or date yields a wrong value rather than an out-of-range read.
+std::string_view caratteri(std::string_view testo, std::size_t primo, std::size_t quanti);
+
 /// The text without its leading and trailing blanks (spaces only, as the
 /// results file pads with spaces).
 std::string_view senza_spazi(std::string_view testo);

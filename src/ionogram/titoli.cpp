@@ -37,13 +37,6 @@ struct giorno_del_mese {
     int giorno = 0;
 };
 
-/// `quanti` characters from the 1-based position `primo`; what the name does
-/// not have is simply missing.
-std::string_view caratteri(std::string_view testo, std::size_t primo, std::size_t quanti) {
-    if (primo > testo.size()) return {};
-    return testo.substr(primo - 1, quanti);
-}
-
 std::optional<giorno_del_mese> cerca(int giorno_anno, bool bisestile) {
     int fine_precedente = 0;
     for (const mese& m : mesi) {

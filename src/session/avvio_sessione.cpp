@@ -15,12 +15,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Characters of the date by 1-based position, as the date rules count them.
-std::string_view caratteri(std::string_view testo, std::size_t inizio, std::size_t quanti) {
-    if (inizio == 0 || inizio > testo.size()) return {};
-    return testo.substr(inizio - 1, quanti);
-}
-
 // A new results file holds one blank record per sounding of the day. It is
 // built whole and renamed into place, so a crash never leaves a short file
 // that the record reads would later trip over. An existing file is the

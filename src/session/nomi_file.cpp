@@ -10,13 +10,6 @@ namespace velaris {
 
 namespace {
 
-// Characters `inizio` (1-based) onwards, at most `quanti`: a short text gives
-// what it has, so a damaged date yields a wrong name rather than a crash.
-std::string_view caratteri(std::string_view testo, std::size_t inizio, std::size_t quanti) {
-    if (inizio == 0 || inizio > testo.size()) return {};
-    return testo.substr(inizio - 1, quanti);
-}
-
 struct intervallo {
     std::string_view testo;
     int minuti;

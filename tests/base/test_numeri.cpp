@@ -73,6 +73,10 @@ TEST(TestiBrevi, TwoDigitsAndTrim) {
     EXPECT_EQ(due_cifre(7), "07");
     EXPECT_EQ(due_cifre(45), "45");
     EXPECT_EQ(due_cifre(123), "123");
+    EXPECT_EQ(caratteri("05-03-2023", 4, 2), "03");
+    EXPECT_EQ(caratteri("05-03", 4, 9), "03");
+    EXPECT_EQ(caratteri("05", 7, 4), "");
+    EXPECT_EQ(caratteri("05", 0, 1), "");
     EXPECT_EQ(senza_spazi("  52 "), "52");
     EXPECT_EQ(senza_spazi("     "), "");
     EXPECT_EQ(senza_spazi("\t5 "), "\t5"); // only blanks are padding
