@@ -78,13 +78,6 @@ void scrivi_impostazioni(const fs::path& file, const impostazioni& valori) {
     scrivi_file_sicuro(file, contenuto);
 }
 
-impostazioni impostazioni_da_sessione(const parametri_sessione& sessione) {
-    return impostazioni{sessione.data_sessione, due_cifre(sessione.ora_corrente),
-                        due_cifre(sessione.minuti_correnti),
-                        due_cifre(intero16_da_testo(sessione.incremento_minuti)),
-                        std::to_string(sessione.numero_ionogramma)};
-}
-
 impostazioni impostazioni_prima_esecuzione(std::chrono::year_month_day oggi) {
     std::string anno = std::to_string(static_cast<int>(oggi.year()));
     if (anno.size() < 4) anno.insert(0, 4 - anno.size(), '0');

@@ -36,11 +36,6 @@ std::optional<impostazioni> leggi_impostazioni(const std::filesystem::path& file
 /// and then the old file is still there as it was.
 void scrivi_impostazioni(const std::filesystem::path& file, const impostazioni& valori);
 
-/// The five lines naming the session's current ionogram, as a move to another
-/// ionogram stores them: date, hour and minutes as two digits, the numeric
-/// value of the interval as two digits, the ionogram number in decimal.
-impostazioni impostazioni_da_sessione(const parametri_sessione& sessione);
-
 /// What a first run starts from, when no usable settings file exists: the
 /// given day (DD-MM-YYYY), 00:00, interval "15", ionogram 1.
 impostazioni impostazioni_prima_esecuzione(std::chrono::year_month_day oggi);

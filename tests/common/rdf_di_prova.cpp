@@ -28,10 +28,6 @@ unsigned char byte_ampiezza(std::size_t k) {
     return static_cast<unsigned char>((k * 7 + k / 150) % 256);
 }
 
-std::int16_t cella_attesa(unsigned char b) {
-    return b > 6 ? b : 0;
-}
-
 cartella_temporanea::cartella_temporanea() {
     std::random_device caso;
     m_percorso = std::filesystem::temp_directory_path() /

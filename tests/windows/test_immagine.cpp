@@ -3,6 +3,7 @@
 // saving on close.
 
 #include "common/rdf_di_prova.h"
+#include "common/sessione_di_prova.h"
 #include "display/geometria_grafico.h"
 #include "common/fakes.h"
 #include "session/file_risultati.h"
@@ -14,7 +15,6 @@
 #include <QMouseEvent>
 #include <QtTest>
 
-#include <fstream>
 
 using namespace velaris;
 
@@ -26,9 +26,7 @@ private:
     stato_programma m_stato;
     prova::messaggi_finti m_messaggi;
 
-    std::filesystem::path file_ionogramma() const {
-        return m_stato.sessione.cartella_ionogrammi / "QX106_2023064074500.rdf";
-    }
+    std::filesystem::path file_ionogramma() const { return prova::file_ionogramma_0745(m_stato); }
 
     std::unique_ptr<immagine> apri() {
         auto finestra = std::make_unique<immagine>(m_stato, m_messaggi);
@@ -58,31 +56,17 @@ private slots:
     void init() {
         QLocale::setDefault(QLocale::c());
         m_cartella = std::make_unique<prova::cartella_temporanea>();
-        m_stato = stato_programma{};
+        prova::prepara_sessione(m_stato, m_cartella->percorso());
         m_messaggi = prova::messaggi_finti{};
-        auto& s = m_stato.sessione;
-        s.cartella_lavoro = m_cartella->percorso();
-        s.cartella_ionogrammi = m_cartella->percorso() / "ionograms";
-        std::filesystem::create_directories(s.cartella_ionogrammi);
-        s.data_sessione = "05-03-2023";
-        s.anno_sessione = "2023";
-        s.giorno_anno = "064";
-        s.incremento_minuti = "15";
-        s.ora_corrente = 7;
-        s.minuti_correnti = 45;
-        s.numero_ionogramma = 32;
-        s.file_risultati = s.cartella_ionogrammi / "QX106_05032023_15.txt";
-        std::ofstream risultati(s.file_risultati, std::ios::binary);
-        for (int k = 0; k < 96; ++k) risultati << record_vuoto();
-        risultati.close();
+        const auto& risultati = m_stato.sessione.file_risultati;
         prova::caselle_finte precedente;
         precedente.imposta_testo("Text13", "52");
         precedente.imposta_testo("lettera_qualificativa_fof2", "D");
-        scrittura_record(s.file_risultati, 31, composizione_record(precedente, 7, 30));
+        scrittura_record(risultati, 31, composizione_record(precedente, 7, 30));
         prova::caselle_finte corrente;
         corrente.imposta_testo("Text3", "310");
         corrente.imposta_testo("Text7", "C1");
-        scrittura_record(s.file_risultati, 32, composizione_record(corrente, 7, 45));
+        scrittura_record(risultati, 32, composizione_record(corrente, 7, 45));
         prova::scrivi_file(file_ionogramma(), prova::rdf_di_prova{}.byte());
     }
 
@@ -99,9 +83,8 @@ private slots:
         QCOMPARE(w->grandezza_corrente(), std::string("foF2"));
         QCOMPARE(w->focusWidget(), figlio<QWidget>(w.get(), "lettera_descrittiva_fof2"));
         QVERIFY(!figlio<QLineEdit>(w.get(), "lettera_qualificativa_fof2")->isReadOnly());
-        QVERIFY(figlio<QLineEdit>(w.get(), "Text17")->isReadOnly());
-        QVERIFY(figlio<QLineEdit>(w.get(), "Text7")->isReadOnly());
-        QVERIFY(figlio<QLineEdit>(w.get(), "Text13")->isReadOnly());
+        for (const char* bloccata : {"Text17", "Text7", "Text13"})
+            QVERIFY(figlio<QLineEdit>(w.get(), bloccata)->isReadOnly());
         for (const char* nome : {"mancanza_es_di_giorno_principale", "es_occultante_di_notte",
                                  "no_ionogramma", "annulla_caso_particolare"})
             QVERIFY(figlio<QAction>(w.get(), nome)->isEnabled());
