@@ -27,11 +27,6 @@ void casella::keyPressEvent(QKeyEvent* evento) {
     QLineEdit::keyPressEvent(evento);
 }
 
-void casella::mousePressEvent(QMouseEvent* evento) {
-    QLineEdit::mousePressEvent(evento);
-    emit cliccata();
-}
-
 QLineEdit* caselle_qt::casella_per_nome(std::string_view nome) const {
     const auto trovata = m_cache.find(nome);
     if (trovata != m_cache.end()) return trovata->second;

@@ -21,13 +21,8 @@ public:
     casella(const QString& nome, int limite_battitura, QWidget* parent);
     int limite_battitura() const { return m_limite; }
 
-signals:
-    /// A mouse click into the box (letter boxes select their characteristic).
-    void cliccata();
-
 protected:
     void keyPressEvent(QKeyEvent* evento) override;
-    void mousePressEvent(QMouseEvent* evento) override;
 
 private:
     int m_limite;
