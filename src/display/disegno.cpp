@@ -7,9 +7,6 @@ namespace velaris {
 
 namespace {
 
-/// The fixed rows of the height grid: 100 .. 700 km as the read-out shows them.
-constexpr int righe_griglia_altezze[] = {12, 102, 190, 280, 368, 458, 546};
-
 void cornice(QImage& superficie, const geometria_grafico& geometria) {
     rettangolo_pieno(superficie, geometria, 0, 601, 765, 0, colore_grafico);
     linea(superficie, geometria, 0, 0, 766, 0, colore_cornice);
@@ -28,8 +25,8 @@ void disegno_ionogramma(QImage& superficie, const geometria_grafico& geometria,
     for (const auto& [k, f] : frequenze_intere_asse())
         if (dati.frequenza_iniziale <= f && f <= dati.frequenza_finale)
             linea(superficie, geometria, 4 * k, 600, 4 * k, 0, colore_griglia);
-    for (const int y : righe_griglia_altezze)
-        linea(superficie, geometria, 1, y, 765, y, colore_griglia);
+    for (const auto& riga : righe_griglia_altezze)
+        linea(superficie, geometria, 1, riga.y, 765, riga.y, colore_griglia);
     disegno_etichette(superficie, geometria, colore_testo);
     disegno_echi(superficie, geometria, dati);
 }

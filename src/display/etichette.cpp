@@ -120,9 +120,8 @@ const std::vector<etichetta_asse>& etichette_assi() {
         for (const auto& [k, f] : frequenze_intere_asse())
             tutte.push_back({numero_stampato(f), f < 10.0f ? 4 * k - 7 : 4 * k - 10, -4});
         tutte.push_back({"MHz", 4 * 191 - 32, -10});
-        const int righe[] = {12, 102, 190, 280, 368, 458, 546};
-        for (int n = 0; n < 7; ++n)
-            tutte.push_back({std::to_string(100 * (n + 1)), 770, righe[n] + 4});
+        for (const auto& riga : righe_griglia_altezze)
+            tutte.push_back({std::to_string(riga.km), 770, riga.y + 4});
         tutte.push_back({"km", 770, 580});
         return tutte;
     }();

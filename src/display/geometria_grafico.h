@@ -7,9 +7,21 @@
 // x grows to the right and y upward. The plot is 1 <= x <= 764, 1 <= y <= 600;
 // 1 MHz lies at x = 4 and 20 MHz at x = 764.
 
+#include <array>
 #include <cstdint>
 
 namespace velaris {
+
+/// A row of the height grid and the round height it stands for. The axis
+/// labels, the read-out and the click show these round heights on the grid
+/// rows, not what the mapping gives there (200.25 km on row 102).
+struct riga_griglia_altezza {
+    int y;
+    int km;
+};
+
+inline constexpr std::array<riga_griglia_altezza, 7> righe_griglia_altezze = {
+    {{12, 100}, {102, 200}, {190, 300}, {280, 400}, {368, 500}, {458, 600}, {546, 700}}};
 
 struct geometria_grafico {
     std::int16_t margine_superiore = 70;

@@ -13,20 +13,6 @@ namespace {
 constexpr std::array<std::string_view, 5> grandezze_senza_lettura = {
     "MUF3000F1", "MUF3000F2", "M3000F1", "M3000F2", "tipoEs"};
 
-struct riga_griglia {
-    int y;
-    const char* testo;
-};
-// The round heights stand exactly on the grid rows, whatever the mapping gives
-// there (200.25 km on row 102), and keep the comma they were written with.
-constexpr std::array<riga_griglia, 7> righe_griglia = {{{12, "100,000"},
-                                                        {102, "200,000"},
-                                                        {190, "300,000"},
-                                                        {280, "400,000"},
-                                                        {368, "500,000"},
-                                                        {458, "600,000"},
-                                                        {546, "700,000"}}};
-
 /// "##.000": three decimals, no zero before the separator for values below 1.
 std::string tre_decimali(double valore, char separatore) {
     std::array<char, 64> buffer{};
@@ -52,8 +38,9 @@ lettura_cursore calcola_lettura_cursore(int x, int y, std::string_view grandezza
                             tre_decimali(geometria_grafico::frequenza(x), separatore_decimale),
                             tre_decimali(geometria_grafico::altezza(y), separatore_decimale)};
     if (x >= 1 && x <= 3) lettura.frequenza = "1,000";
-    for (const auto& riga : righe_griglia)
-        if (y == riga.y) lettura.altezza = riga.testo;
+    // The round heights of the grid rows keep the comma they were written with.
+    for (const auto& riga : righe_griglia_altezze)
+        if (y == riga.y) lettura.altezza = std::to_string(riga.km) + ",000";
     return lettura;
 }
 

@@ -135,9 +135,9 @@ intestazione_rdf intestazione_da_byte(byte_span contenuto, variante_finestra var
     return h;
 }
 
-ionogramma_letto ionogramma_da_byte(byte_span contenuto, variante_finestra variante,
+/// The amplitudes after the header `h` already found in `contenuto`.
+ionogramma_letto ionogramma_da_byte(byte_span contenuto, const intestazione_rdf& h,
                                     std::string_view nome) {
-    const intestazione_rdf h = intestazione_da_byte(contenuto, variante, nome);
     const std::int32_t n = h.numero_frequenze;
     if (n < 1)
         errore(motivo_errore::intestazione_non_trovata, nome,
@@ -185,7 +185,8 @@ caricamento_rdf valutazione(byte_span contenuto, std::int32_t dimensione,
     if (dimensione <= lunghezza_intestazione)
         return rifiuto(dimensione, taglia + " leaves no room for amplitudes after the 197-byte "
                                             "header.");
-    const std::int32_t n = intestazione_da_byte(contenuto, variante, nome).numero_frequenze;
+    const intestazione_rdf h = intestazione_da_byte(contenuto, variante, nome);
+    const std::int32_t n = h.numero_frequenze;
     const std::int64_t prodotto = std::int64_t{150} * n;
     if (prodotto > std::numeric_limits<std::int32_t>::max() ||
         prodotto < std::numeric_limits<std::int32_t>::min())
@@ -196,7 +197,7 @@ caricamento_rdf valutazione(byte_span contenuto, std::int32_t dimensione,
     caricamento_rdf esito;
     esito.esito = esito_caricamento::accettato;
     esito.dimensione = dimensione;
-    esito.ionogramma = ionogramma_da_byte(contenuto, variante, nome);
+    esito.ionogramma = ionogramma_da_byte(contenuto, h, nome);
     return esito;
 }
 
@@ -236,7 +237,8 @@ bool accettato(std::int32_t dimensione, std::int32_t numero_frequenze) {
 ionogramma_letto lettura_ionogramma(const std::filesystem::path& percorso,
                                     variante_finestra variante) {
     const auto contenuto = leggi_inizio(percorso, massimo_utile);
-    return ionogramma_da_byte(contenuto, variante, percorso.string());
+    const std::string nome = percorso.string();
+    return ionogramma_da_byte(contenuto, intestazione_da_byte(contenuto, variante, nome), nome);
 }
 
 caricamento_rdf carica_rdf(const std::filesystem::path& percorso, variante_finestra variante) {

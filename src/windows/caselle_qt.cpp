@@ -1,5 +1,7 @@
 #include "caselle_qt.h"
 
+#include "windows/testo_qt.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
@@ -30,20 +32,19 @@ void casella::keyPressEvent(QKeyEvent* evento) {
 QLineEdit* caselle_qt::casella_per_nome(std::string_view nome) const {
     const auto trovata = m_cache.find(nome);
     if (trovata != m_cache.end()) return trovata->second;
-    auto* c = m_radice->findChild<QLineEdit*>(QString::fromLatin1(nome.data(),
-                                                                  static_cast<qsizetype>(nome.size())));
+    auto* c = m_radice->findChild<QLineEdit*>(testo_qt(nome));
     m_cache.emplace(std::string(nome), c);
     return c;
 }
 
 std::string caselle_qt::testo(std::string_view nome) const {
     const QLineEdit* c = casella_per_nome(nome);
-    return c ? c->text().toLatin1().toStdString() : std::string();
+    return c ? testo_std(c->text()) : std::string();
 }
 
 void caselle_qt::imposta_testo(std::string_view nome, std::string_view testo) {
     if (QLineEdit* c = casella_per_nome(nome))
-        c->setText(QString::fromLatin1(testo.data(), static_cast<qsizetype>(testo.size())));
+        c->setText(testo_qt(testo));
 }
 
 } // namespace velaris

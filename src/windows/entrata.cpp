@@ -4,6 +4,7 @@
 #include "session/avvio_sessione.h"
 #include "session/impostazioni.h"
 #include "windows/etichetta_cliccabile.h"
+#include "windows/testo_qt.h"
 
 #include <QComboBox>
 #include <QFocusEvent>
@@ -26,14 +27,6 @@ namespace velaris {
 namespace {
 
 constexpr int larghezza_minima = 800;
-
-QString testo_qt(const std::string& testo) {
-    return QString::fromLatin1(testo.data(), static_cast<qsizetype>(testo.size()));
-}
-
-std::string testo_std(const QString& testo) {
-    return testo.toLatin1().toStdString();
-}
 
 std::vector<std::string> voci_ore(const parametri_sessione& sessione) {
     return {sessione.tabella_ore.begin(), sessione.tabella_ore.end()};
@@ -111,7 +104,7 @@ entrata::entrata(stato_programma& stato, messaggi& messaggi, QWidget* parent)
     m_minutes->addItems(lista_qt(*minuti_ammessi("05")));
     m_incremento = lista_chiusa("incremento", this);
     for (std::string_view voce : intervalli_ammessi)
-        m_incremento->addItem(testo_qt(std::string(voce)));
+        m_incremento->addItem(testo_qt(voce));
 
     auto* label5 = new etichetta_cliccabile(QStringLiteral("Label5"),
                                             QStringLiteral("START SCALING OF IONOGRAMS"), this);
@@ -159,17 +152,11 @@ entrata::entrata(stato_programma& stato, messaggi& messaggi, QWidget* parent)
     caricamento();
 
     adjustSize();
-    const QScreen* schermo = screen();
-    if (schermo) {
-        const QRect area = schermo->availableGeometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
+    centra_sullo_schermo(this);
 }
 
 void entrata::caricamento() {
     parametri_sessione& sessione = m_stato.sessione;
-    for (int h = 0; h < 24; ++h)
-        sessione.tabella_ore[static_cast<std::size_t>(h)] = due_cifre(h);
     m_stato.ionogramma_presente = false;
 
     std::error_code ec;

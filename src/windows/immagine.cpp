@@ -9,6 +9,7 @@
 #include "session/file_risultati.h"
 #include "windows/etichetta_cliccabile.h"
 #include "windows/superficie_grafico.h"
+#include "windows/testo_qt.h"
 
 #include <QCloseEvent>
 #include <algorithm>
@@ -18,7 +19,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 
 namespace velaris {
 
@@ -42,10 +42,6 @@ constexpr int larghezza_precedente = 58;
 const QColor colore_corrente(255, 0, 0);
 const QColor colore_didascalia_lettura(255, 255, 0);
 const QColor colore_lettura(255, 128, 0);
-
-QString testo_qt(std::string_view testo) {
-    return QString::fromLatin1(testo.data(), static_cast<qsizetype>(testo.size()));
-}
 
 void colora(QWidget* w, const QColor& testo) {
     QPalette p = w->palette();
@@ -77,11 +73,7 @@ immagine::immagine(stato_programma& stato, messaggi& messaggi, QWidget* parent)
                           palette().color(QPalette::HighlightedText));
     adjustSize();
     setFixedSize(size());
-    if (const QScreen* schermo = screen()) {
-        const QRect area = schermo->availableGeometry();
-        move(area.x() + (area.width() - frameGeometry().width()) / 2,
-             area.y() + (area.height() - frameGeometry().height()) / 2);
-    }
+    centra_sullo_schermo(this);
 }
 
 immagine::~immagine() = default;

@@ -1,18 +1,12 @@
 #include "messaggi_qt.h"
 
+#include "windows/testo_qt.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QString>
 
 namespace velaris {
-
-namespace {
-
-QString testo_qt(std::string_view testo) {
-    return QString::fromLatin1(testo.data(), static_cast<qsizetype>(testo.size()));
-}
-
-} // namespace
 
 QWidget* messaggi_qt::genitore() const {
     return m_genitore ? m_genitore : QApplication::activeWindow();

@@ -2,12 +2,11 @@
 
 #include "base/numeri.h"
 #include "ionogram/stazioni.h"
+#include "session/impostazioni.h"
+#include "session/nomi_file.h"
 #include "sintesi.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <system_error>
 
 namespace velaris::demo {
@@ -29,36 +28,6 @@ int giorni_del_mese(int mese, int anno) {
 /// The sounding of the grid at or just before `minuto` of the day.
 int sul_passo(int minuto, int intervallo) {
     return minuto / intervallo * intervallo;
-}
-
-std::string messaggio_sistema() {
-    return std::strerror(errno);
-}
-
-void scrivi_atomico(const fs::path& destinazione, const void* dati, std::size_t n) {
-    fs::path provvisorio = destinazione;
-    provvisorio += ".part";
-    {
-        std::ofstream out(provvisorio, std::ios::binary | std::ios::trunc);
-        if (!out)
-            throw errore_demo("cannot create " + provvisorio.string() + ": " + messaggio_sistema());
-        out.write(static_cast<const char*>(dati), static_cast<std::streamsize>(n));
-        out.close();
-        if (!out) {
-            const std::string causa = messaggio_sistema();
-            std::error_code ignorato;
-            fs::remove(provvisorio, ignorato);
-            throw errore_demo("cannot write " + provvisorio.string() + ": " + causa);
-        }
-    }
-    std::error_code ec;
-    fs::rename(provvisorio, destinazione, ec);
-    if (ec) {
-        std::error_code ignorato;
-        fs::remove(provvisorio, ignorato);
-        throw errore_demo("cannot rename " + provvisorio.string() + " to " + destinazione.string() +
-                          ": " + ec.message());
-    }
 }
 
 std::string ora_minuti(int ora, int minuti) {
@@ -85,10 +54,7 @@ std::optional<data> leggi_data(std::string_view t) {
 }
 
 int giorno_dell_anno(const data& d) {
-    int n = d.giorno;
-    for (int m = 1; m < d.mese; ++m)
-        n += giorni_del_mese(m, d.anno);
-    return n;
+    return static_cast<int>(valore_numerico(calcolo_giorno_anno(testo_data(d))));
 }
 
 std::string testo_data(const data& d) {
@@ -103,10 +69,11 @@ bool intervallo_valido(int intervallo) {
 }
 
 std::string nome_ionogramma(const data& d, int ora, int minuti) {
-    std::string giorno = std::to_string(giorno_dell_anno(d));
-    giorno.insert(0, 3 - giorno.size(), '0');
-    return std::string(prefisso_file) + testo_data(d).substr(6) + giorno + due_cifre(ora) +
-           due_cifre(minuti) + "00.rdf";
+    // Named by the program's own rule, so the demo day is found where it looks.
+    parametri_sessione sessione;
+    sessione.anno_sessione = testo_data(d).substr(6);
+    sessione.giorno_anno = calcolo_giorno_anno(testo_data(d));
+    return nome_file_ionogramma(sessione, ora, minuti);
 }
 
 std::vector<voce_giornata> piano_giornata(const opzioni_giornata& o) {
@@ -146,10 +113,6 @@ std::vector<std::uint8_t> file_ionogramma(const opzioni_giornata& o, const voce_
     return byte;
 }
 
-std::string testo_impostazioni(const opzioni_giornata& o) {
-    return testo_data(o.giorno) + "\r\n00\r\n00\r\n" + due_cifre(o.intervallo) + "\r\n1\r\n";
-}
-
 resoconto scrivi_giornata(const fs::path& cartella, const opzioni_giornata& o, bool forza) {
     const std::vector<voce_giornata> voci = piano_giornata(o);
     const fs::path impostazioni = cartella / "setting.txt";
@@ -182,12 +145,13 @@ resoconto scrivi_giornata(const fs::path& cartella, const opzioni_giornata& o, b
             continue;
         }
         const std::vector<std::uint8_t> byte = file_ionogramma(o, v);
-        scrivi_atomico(percorso, byte.data(), byte.size());
+        scrivi_file_sicuro(percorso, std::string_view(reinterpret_cast<const char*>(byte.data()),
+                                                      byte.size()));
         if (v.stato == stato_file::troncato) r.troncato = ora_minuti(v.ora, v.minuti);
         ++r.scritti;
     }
-    const std::string testo = testo_impostazioni(o);
-    scrivi_atomico(impostazioni, testo.data(), testo.size());
+    scrivi_impostazioni(impostazioni, velaris::impostazioni{testo_data(o.giorno), "00", "00",
+                                                            due_cifre(o.intervallo), "1"});
     return r;
 }
 

@@ -68,10 +68,6 @@ std::vector<voce_giornata> piano_giornata(const opzioni_giornata& o);
 /// a missing one).
 std::vector<std::uint8_t> file_ionogramma(const opzioni_giornata& o, const voce_giornata& v);
 
-/// The settings file that opens the day at its first sounding: five lines
-/// ended by CR LF.
-std::string testo_impostazioni(const opzioni_giornata& o);
-
 struct resoconto {
     int scritti = 0;
     std::vector<std::string> mancanti;
