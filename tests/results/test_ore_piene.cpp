@@ -1,0 +1,87 @@
+// The data centres' hourly day records: 132 characters, station, URSI code,
+// YYMMDD and twenty-four QVVVD fields from the soundings at the full hours.
+
+#include "common/rdf_di_prova.h"
+#include "results/giorno_di_prova.h"
+#include "results/ore_piene.h"
+
+#include <gtest/gtest.h>
+
+using namespace velaris;
+using prova::record_con;
+
+namespace {
+
+/// The five characters of hour h: positions 13 + 5h to 17 + 5h (1-based).
+std::string campo_ora(const std::string& riga, int ora) {
+    return riga.substr(static_cast<std::size_t>(12 + 5 * ora), 5);
+}
+
+giornata giorno_quindici(const prova::cartella_temporanea& d) {
+    // Interval 15: record 4h + 1 is hour h; the soundings between full hours
+    // never reach the hourly records.
+    const auto file = prova::scrivi_risultati(
+        d.percorso(), "QX106_05032023_15.txt", 96,
+        {{1, record_con({{166, " 52UR"}, {241, "327"}, {31, " 95"}})},
+         {2, record_con({{166, " 99"}})},
+         {29, record_con({{166, "120"}, {46, "310 A"}})},
+         {49, record_con({{170, "C"}, {244, "E"}})},
+         {96, record_con({{166, " 61"}})}});
+    return *leggi_giornata(file).giorno;
+}
+
+} // namespace
+
+TEST(RigaOraria, FieldsStandAtTheirPositions) {
+    prova::cartella_temporanea d;
+    const giornata g = giorno_quindici(d);
+    const std::string riga = riga_oraria("1234", g, "foF2");
+    ASSERT_EQ(riga.size(), 132u);
+    EXPECT_EQ(riga.substr(0, 12), "123400230305");
+    EXPECT_EQ(campo_ora(riga, 0), "U052R");
+    EXPECT_EQ(campo_ora(riga, 1), "     ");
+    EXPECT_EQ(campo_ora(riga, 7), " 120 ");
+    EXPECT_EQ(campo_ora(riga, 12), "    C"); // letters only: the value is three blanks
+    EXPECT_EQ(campo_ora(riga, 23), "     "); // 23:45 is not a full hour
+    EXPECT_EQ(riga.substr(12).find_first_not_of(' ', 0), 0u);
+
+    const std::tuple<const char*, const char*, int, const char*> altri[] = {
+        {"M3000F2", "03", 0, " 327 "}, {"M3000F2", "03", 12, "E    "},
+        {"hE", "24", 0, " 095 "},      {"foE", "20", 7, " 310A"}};
+    for (const auto& [chiave, codice, ora, campo] : altri) {
+        const std::string r = riga_oraria("1234", g, chiave);
+        EXPECT_EQ(r.substr(4, 2), codice) << chiave;
+        EXPECT_EQ(campo_ora(r, ora), campo) << chiave << " " << ora;
+    }
+}
+
+TEST(RigaOraria, CodesAndFileNames) {
+    const std::pair<const char*, const char*> codici[] = {
+        {"foF2", "00"}, {"M3000F2", "03"}, {"hF2", "04"},  {"MUF3000F2", "07"}, {"foF1", "10"},
+        {"M3000F1", "13"}, {"hF", "16"},   {"MUF3000F1", "17"}, {"foE", "20"},  {"hE", "24"},
+        {"foEs", "30"}, {"fbEs", "32"},    {"hEs", "34"},  {"fmin", "42"},      {"fxI", "51"}};
+    for (const auto& [chiave, codice] : codici) EXPECT_EQ(codice_ursi(chiave), codice) << chiave;
+    EXPECT_EQ(chiavi_con_codice().size(), 15u);
+    EXPECT_FALSE(codice_ursi("tipoEs"));
+    EXPECT_EQ(nome_file_orario("1234", "00", 2023), "123400.23");
+    EXPECT_EQ(nome_file_orario("0042", "51", 2007), "004251.07");
+}
+
+TEST(UnioneRigheOrarie, DaysAreReplacedKeptAndSorted) {
+    const auto riga = [](const char* data, char c) {
+        return "123400" + std::string(data) + std::string(120, c);
+    };
+    const std::string esistente = riga("230306", 'a') + "\r\n" + riga("230304", 'b') + "\n";
+    std::string errore;
+    const auto unito =
+        unione_righe_orarie(esistente, {riga("230306", 'n'), riga("230305", 'm')}, errore);
+    ASSERT_TRUE(unito) << errore;
+    EXPECT_EQ(*unito, riga("230304", 'b') + "\r\n" + riga("230305", 'm') + "\r\n" +
+                          riga("230306", 'n') + "\r\n");
+
+    for (const std::string& estranea : {std::string("nonsense"), "123403230304" + std::string(120, ' ')}) {
+        EXPECT_FALSE(unione_righe_orarie(riga("230301", ' ') + "\r\n" + estranea + "\r\n",
+                                         {riga("230305", 'm')}, errore));
+        EXPECT_EQ(errore.rfind("line 2 ", 0), 0u) << errore;
+    }
+}

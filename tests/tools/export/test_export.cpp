@@ -1,0 +1,127 @@
+// velaris-export run as the operator would: bad and missing files are named
+// on stderr and the rest is exported; the hourly files and the monthly table
+// land where they should.
+
+#include "results/giorno_di_prova.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using velaris::prova::record_con;
+
+namespace {
+
+struct esito {
+    int uscita;
+    QByteArray standard;
+    QStringList errori; ///< the tool's own stderr lines
+};
+
+esito esporta(const QStringList& argomenti, const QString& cartella_lavoro = {}) {
+    QProcess processo;
+    if (!cartella_lavoro.isEmpty()) processo.setWorkingDirectory(cartella_lavoro);
+    processo.start(VELARIS_EXPORT, argomenti);
+    EXPECT_TRUE(processo.waitForFinished(60000));
+    const QString errori = QString::fromLocal8Bit(processo.readAllStandardError());
+    return {processo.exitStatus() == QProcess::NormalExit ? processo.exitCode() : -1,
+            processo.readAllStandardOutput(),
+            errori.split('\n').filter(QRegularExpression("^velaris-export: "))};
+}
+
+std::filesystem::path percorso(const QTemporaryDir& d) { return d.path().toStdString(); }
+
+QByteArray contenuto(const QString& file) {
+    QFile f(file);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << file.toStdString();
+    return f.readAll();
+}
+
+} // namespace
+
+TEST(Esportazione, CsvNamesBadFilesAndExportsTheRest) {
+    QTemporaryDir d;
+    velaris::prova::scrivi_risultati(percorso(d), "QX106_05032023_60.txt", 24,
+                                     {{13, record_con({{166, " 61UR"}})}});
+    velaris::prova::scrivi_risultati(percorso(d), "QX106_04032023_60.txt", 23, {}); // one short
+    const esito e = esporta({"csv", "-o", d.filePath("giorno.csv"), d.filePath("QX106_05032023_60.txt"),
+                             d.filePath("QX106_04032023_60.txt"), d.filePath("manca.txt")});
+    EXPECT_EQ(e.uscita, 1);
+    ASSERT_EQ(e.errori.size(), 2) << e.errori.join('\n').toStdString();
+    EXPECT_TRUE(e.errori.filter("manca.txt: no such file").size() == 1);
+    EXPECT_TRUE(e.errori.filter("QX106_04032023_60.txt: holds 5704 bytes").size() == 1);
+    const QList<QByteArray> righe = contenuto(d.filePath("giorno.csv")).split('\n');
+    ASSERT_EQ(righe.size(), 26); // header, 24 rows, nothing after the last line end
+    EXPECT_TRUE(righe[0].startsWith("date,time,fmin,fmin_q,fmin_d,hE,"));
+    EXPECT_TRUE(righe[13].startsWith("2023-03-05,12:00,"));
+    EXPECT_TRUE(righe[13].contains(",6.1,U,R,")) << righe[13].toStdString();
+
+    // To standard output when no file is given.
+    const esito su_schermo = esporta({"csv", d.filePath("QX106_05032023_60.txt")});
+    EXPECT_EQ(su_schermo.uscita, 0);
+    EXPECT_EQ(su_schermo.standard, contenuto(d.filePath("giorno.csv")));
+}
+
+TEST(Esportazione, HourlyWritesAFilePerCharacteristicAndYearAndMerges) {
+    QTemporaryDir d;
+    QDir(d.path()).mkdir("giorni");
+    const auto giorni = percorso(d) / "giorni";
+    velaris::prova::scrivi_risultati(giorni, "QX106_05032023_15.txt", 96,
+                                     {{1, record_con({{166, " 52UR"}})},
+                                      {49, record_con({{166, "120"}})}});
+    const esito e = esporta({"hourly", "--station", "1234", "-o", d.filePath("uscita"),
+                             d.filePath("giorni")});
+    EXPECT_EQ(e.uscita, 0) << e.errori.join('\n').toStdString();
+    EXPECT_EQ(QDir(d.filePath("uscita")).entryList(QDir::Files).size(), 15);
+    const QByteArray fof2 = contenuto(d.filePath("uscita/123400.23"));
+    ASSERT_EQ(fof2.size(), 134);
+    EXPECT_EQ(fof2.left(17), "123400230305U052R");
+    EXPECT_EQ(fof2.mid(12 + 5 * 12, 5), " 120 ");
+    EXPECT_EQ(fof2.right(2), "\r\n");
+
+    // A later export of another day adds its line and keeps the first.
+    velaris::prova::scrivi_risultati(giorni, "QX106_04032023_60.txt", 24, {});
+    EXPECT_EQ(esporta({"hourly", "--station", "1234", "-o", d.filePath("uscita"),
+                       d.filePath("giorni/QX106_04032023_60.txt")}).uscita, 0);
+    const QByteArray dopo = contenuto(d.filePath("uscita/123400.23"));
+    ASSERT_EQ(dopo.size(), 2 * 134);
+    EXPECT_EQ(dopo.left(12), "123400230304");
+    EXPECT_EQ(dopo.mid(134), fof2);
+
+    EXPECT_EQ(esporta({"hourly", "-o", d.filePath("uscita"), d.filePath("giorni")}).uscita, 2);
+    EXPECT_EQ(esporta({"hourly", "--station", "12a4", d.filePath("giorni")}).uscita, 2);
+}
+
+TEST(Esportazione, MonthTabulatesTheFolderOfTheWorkingDirectory) {
+    QTemporaryDir d;
+    QDir(d.path()).mkdir("ionograms");
+    const auto cartella = percorso(d) / "ionograms";
+    velaris::prova::scrivi_risultati(cartella, "QX106_01032023_60.txt", 24,
+                                     {{1, record_con({{121, "250"}})}});
+    velaris::prova::scrivi_risultati(cartella, "QX106_02032023_60.txt", 24,
+                                     {{1, record_con({{121, "270"}})}});
+    velaris::prova::scrivi_risultati(cartella, "QX106_01042023_60.txt", 24,
+                                     {{1, record_con({{121, "900"}})}}); // another month
+    const esito e = esporta({"month", "h'F", "2023-03", "-o", "marzo.txt"}, d.path());
+    EXPECT_EQ(e.uscita, 0) << e.errori.join('\n').toStdString();
+    const QList<QByteArray> righe = contenuto(d.filePath("marzo.txt")).split('\n');
+    EXPECT_TRUE(righe[0].startsWith("Ostrand   h'F   URSI code 16   unit km   2023-03"));
+    EXPECT_TRUE(righe[3].startsWith("01  250  ")) << righe[3].toStdString();
+    EXPECT_TRUE(righe[35].startsWith("CNT   2  ")) << righe[35].toStdString();
+    EXPECT_TRUE(righe[36].startsWith("MED 260  ")) << righe[36].toStdString();
+
+    EXPECT_EQ(esporta({"month", "foo", "2023-03"}, d.path()).uscita, 2);
+    EXPECT_EQ(esporta({"month", "foF2", "2023-13"}, d.path()).uscita, 2);
+    // A file of another month named on the command line is reported and left out.
+    const esito altro = esporta({"month", "hF", "2023-03", "ionograms/QX106_01042023_60.txt",
+                                 "ionograms/QX106_01032023_60.txt"}, d.path());
+    EXPECT_EQ(altro.uscita, 1);
+    EXPECT_EQ(altro.errori.filter("QX106_01042023_60.txt: the day 2023-04-01 is not in").size(), 1);
+    EXPECT_TRUE(altro.standard.contains("CNT   1  "));
+}
