@@ -22,7 +22,8 @@ namespace velaris {
 /// "MHz", height grid rows and labels 100 .. 700 and "km", then the echoes of
 /// `dati` (expected already rescaled by normalizzazione_ampiezze).
 /// `colore_testo` is the colour of the labels. Needs a QGuiApplication for the
-/// label text; GUI thread only.
+/// label text; other threads may draw on surfaces of their own once the GUI
+/// thread has drawn with the same colour (see disegno_etichette).
 void disegno_ionogramma(QImage& superficie, const geometria_grafico& geometria,
                         const dati_ionogramma& dati, const QColor& colore_testo);
 

@@ -15,6 +15,8 @@
 #include <cmath>
 #include <cstring>
 #include <deque>
+#include <memory>
+#include <mutex>
 #include <utility>
 
 namespace velaris {
@@ -76,28 +78,34 @@ tessera rendi_etichetta(const QString& testo, const QFont& font, QRgb colore,
     return {prova.copy(inchiostro), inchiostro.left() - margine, inchiostro.top() - margine};
 }
 
-const tessere_etichette& tessere_per(const QFont& font, QRgb colore, const QImage& superficie) {
+/// The tiles for a font, colour and resolution, made on first use. Batch
+/// rendering draws from several threads, so the memory is shared under a lock
+/// and a set stays alive while anyone still copies from it.
+std::shared_ptr<const tessere_etichette> tessere_per(const QFont& font, QRgb colore,
+                                                     const QImage& superficie) {
     // A window keeps one font and colour, so a handful of entries covers both
     // windows and the renderer; the oldest set goes when a new one is made.
-    static std::deque<tessere_etichette> memoria;
+    static std::mutex guardia;
+    static std::deque<std::shared_ptr<const tessere_etichette>> memoria;
+    const std::lock_guard<std::mutex> chiusura(guardia);
     const QString chiave = font.key();
     for (const auto& voce : memoria)
-        if (voce.colore == colore && voce.font == chiave &&
-            voce.punti_per_metro_x == superficie.dotsPerMeterX() &&
-            voce.punti_per_metro_y == superficie.dotsPerMeterY())
+        if (voce->colore == colore && voce->font == chiave &&
+            voce->punti_per_metro_x == superficie.dotsPerMeterX() &&
+            voce->punti_per_metro_y == superficie.dotsPerMeterY())
             return voce;
     if (memoria.size() >= 4) memoria.pop_front();
 
     QImage modello(1, 1, QImage::Format_RGB32);
     modello.setDotsPerMeterX(superficie.dotsPerMeterX());
     modello.setDotsPerMeterY(superficie.dotsPerMeterY());
-    tessere_etichette nuove{
-        chiave, colore, superficie.dotsPerMeterX(), superficie.dotsPerMeterY(), {}};
+    auto nuove = std::make_shared<tessere_etichette>(tessere_etichette{
+        chiave, colore, superficie.dotsPerMeterX(), superficie.dotsPerMeterY(), {}});
     for (const auto& etichetta : etichette_assi())
-        nuove.tessere.push_back(
+        nuove->tessere.push_back(
             rendi_etichetta(QString::fromLatin1(etichetta.testo), font, colore, modello));
-    memoria.push_back(std::move(nuove));
-    return memoria.back();
+    memoria.push_back(nuove);
+    return nuove;
 }
 
 } // namespace
@@ -131,10 +139,10 @@ const std::vector<etichetta_asse>& etichette_assi() {
 void disegno_etichette(QImage& superficie, const geometria_grafico& geometria,
                        const QColor& colore_testo) {
     const accesso_pixel pixel(superficie, geometria);
-    const auto& insieme = tessere_per(QGuiApplication::font(), colore_testo.rgb(), superficie);
+    const auto insieme = tessere_per(QGuiApplication::font(), colore_testo.rgb(), superficie);
     const auto& etichette = etichette_assi();
     for (std::size_t n = 0; n < etichette.size(); ++n) {
-        const tessera& t = insieme.tessere[n];
+        const tessera& t = insieme->tessere[n];
         if (t.immagine.isNull()) continue;
         const int x = etichette[n].x + t.dx;
         const int y_alto = etichette[n].y - t.dy;

@@ -41,8 +41,9 @@ const std::vector<etichetta_asse>& etichette_assi();
 /// given colour, as text printed on the window background: the baseline lies
 /// one font ascent below the label's row, the text starts at its column.
 /// Only the rectangle that a label's ink covers is written, clipped to the
-/// surface. Needs a QGuiApplication; GUI thread only (the tiles are cached
-/// per font, colour and surface resolution).
+/// surface. Needs a QGuiApplication. The tiles are cached per font, colour and
+/// surface resolution; once a set exists (drawn once on the GUI thread), other
+/// threads may draw with it at the same time, each on its own surface.
 void disegno_etichette(QImage& superficie, const geometria_grafico& geometria,
                        const QColor& colore_testo);
 

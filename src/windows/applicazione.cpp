@@ -2,6 +2,7 @@
 
 #include "windows/entrata.h"
 #include "windows/immagine.h"
+#include "windows/panoramica_giorno.h"
 
 namespace velaris {
 
@@ -22,6 +23,7 @@ void applicazione::apri_entrata() {
 void applicazione::apri_principale() {
     m_principale = new immagine(m_stato, m_messaggi);
     m_principale->setAttribute(Qt::WA_DeleteOnClose);
+    collega_panoramica_giorno(*m_principale, m_stato);
     // The main window's load closes the start window.
     if (m_entrata) m_entrata->close();
     m_principale->show();

@@ -114,6 +114,13 @@ void immagine::crea_menu() {
     voce(menu, "assorbimento_parziale", "Partial absorption (F7)");
     voce(menu, "annulla_caso_particolare", "DELETE PARTICULAR CASE (F8)");
     voce(menu, "no_ionogramma", "NO IONOGRAM (F9)");
+
+    QMenu* vista = menuBar()->addMenu(tr("&View"));
+    vista->setObjectName("vista");
+    QAction* panoramica = vista->addAction(tr("Day overview"));
+    panoramica->setObjectName("panoramica_giorno");
+    panoramica->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    connect(panoramica, &QAction::triggered, this, &immagine::panoramicaGiornoRichiesta);
 }
 
 void immagine::crea_tabella() {
@@ -350,6 +357,7 @@ void immagine::closeEvent(QCloseEvent* evento) {
 bool immagine::salva_prima_di_chiudere() {
     try {
         salvataggio_ionogramma(m_stato, m_caselle);
+        emit recordSalvato();
         return true;
     } catch (const std::exception& e) {
         // The values stay in the boxes; the operator decides whether they may go.

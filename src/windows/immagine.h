@@ -50,6 +50,15 @@ public:
 signals:
     /// The operator asked to see the next sounding beside this one.
     void finestraCompagnaRichiesta();
+    /// View > Day overview (Ctrl+D).
+    void panoramicaGiornoRichiesta();
+    /// The current record has just been written to the results file.
+    void recordSalvato();
+    /// Something outside the window (the day overview) asks to go to sounding
+    /// `numero` (1-based). The window's move to a given sounding (its checks,
+    /// the save, the load) is to be connected here; until then nothing
+    /// listens and the request changes nothing.
+    void spostamentoRichiesto(int numero);
 
 protected:
     void closeEvent(QCloseEvent* evento) override;

@@ -1,0 +1,77 @@
+#include "panoramica_giorno.h"
+
+#include "results/giornata.h"
+#include "windows/immagine.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace velaris {
+
+panoramica_giorno::panoramica_giorno(const stato_programma& stato, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_stato(stato) {
+    setObjectName("panoramica_giorno");
+    setWindowTitle(tr("Day overview"));
+    setAccessibleName(tr("Day overview"));
+    setAccessibleDescription(tr("The day's scaled values against time; click a time to go to "
+                                "that sounding"));
+    setFixedSize(geometria_panoramica::larghezza, geometria_panoramica::altezza);
+    setCursor(Qt::PointingHandCursor);
+    aggiorna();
+}
+
+void panoramica_giorno::aggiorna() {
+    const lettura_giornata letta = leggi_giornata(m_stato.sessione.file_risultati);
+    contenuto_panoramica contenuto;
+    if (letta.giorno) {
+        contenuto.giorno = &*letta.giorno;
+        contenuto.corrente = m_stato.sessione.numero_ionogramma;
+        m_record = static_cast<int>(letta.giorno->sondaggi.size());
+    } else {
+        m_record = 0;
+    }
+    if (!letta.avvisi.empty()) {
+        contenuto.avviso = letta.avvisi.front();
+        if (letta.avvisi.size() > 1)
+            contenuto.avviso += " (and " + std::to_string(letta.avvisi.size() - 1) + " more)";
+    }
+    m_immagine = disegno_panoramica(contenuto);
+    update();
+}
+
+void panoramica_giorno::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawImage(0, 0, m_immagine);
+}
+
+void panoramica_giorno::mousePressEvent(QMouseEvent* evento) {
+    if (evento->button() != Qt::LeftButton) return;
+    const int y = evento->position().toPoint().y();
+    // Only a click within the panels' height picks a time.
+    if (y < geometria_panoramica::riga_alta.front() ||
+        y > geometria_panoramica::riga_alta.back() + geometria_panoramica::altezza_pannello)
+        return;
+    if (const auto numero = sondaggio_da_colonna(evento->position().toPoint().x(), m_record))
+        emit ionogrammaRichiesto(*numero);
+}
+
+void collega_panoramica_giorno(immagine& principale, const stato_programma& stato) {
+    QObject::connect(&principale, &immagine::panoramicaGiornoRichiesta, &principale,
+                     [&principale, &stato] {
+                         auto* finestra = principale.findChild<panoramica_giorno*>();
+                         if (finestra == nullptr) {
+                             finestra = new panoramica_giorno(stato, &principale);
+                             QObject::connect(&principale, &immagine::recordSalvato, finestra,
+                                              &panoramica_giorno::aggiorna, Qt::QueuedConnection);
+                             QObject::connect(finestra, &panoramica_giorno::ionogrammaRichiesto,
+                                              &principale, &immagine::spostamentoRichiesto);
+                         } else {
+                             finestra->aggiorna();
+                         }
+                         finestra->show();
+                         finestra->raise();
+                         finestra->activateWindow();
+                     });
+}
+
+} // namespace velaris
