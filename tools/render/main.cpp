@@ -1,32 +1,36 @@
-// velaris-render [--plot-only] [-o DIR] FILE_OR_FOLDER...
+// velaris-render [--plot-only] [--jobs N] [-o DIR] FILE_OR_FOLDER...
 //
 // Draws ionogram files as the main window shows them and writes one PNG per
 // file, for reports, for checking a day's soundings at a glance and for
 // comparing the drawing against known pictures. A file that is not an
 // ionogram costs one line on stderr and no picture; the others are still
-// drawn, and the exit status tells that something was left out.
+// drawn, and the exit status tells that something was left out. The files
+// are drawn on several threads at once; the pictures and the messages are the
+// same as one after the other.
 
-#include "resa_ionogramma.h"
+#include "lotto.h"
 
-#include <QByteArray>
-#include <QFile>
 #include <QGuiApplication>
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <thread>
 #include <vector>
+
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace {
 
 constexpr const char* testo_uso =
-    "Usage: velaris-render [--plot-only] [-o DIR] FILE_OR_FOLDER...\n"
+    "Usage: velaris-render [--plot-only] [--jobs N] [-o DIR] FILE_OR_FOLDER...\n"
     "Draws ionogram files (.rdf) as the main window shows them and writes\n"
     "DIR/NAME.png for each NAME.rdf.\n"
     "\n"
@@ -34,14 +38,17 @@ constexpr const char* testo_uso =
     "               instead of the main window's whole drawing surface (1015 x 721)\n"
     "  -o DIR       folder for the pictures (default: the current folder;\n"
     "               created when missing)\n"
+    "  --jobs N     draw N files at a time (default: one per processor core)\n"
     "  --help       show this text\n"
     "\n"
-    "A folder renders every .rdf file in it, in name order. A file that is not\n"
+    "A folder renders every .rdf file in it, in name order; on a terminal a\n"
+    "progress line counts the files done. A file that is not\n"
     "an ionogram is reported on stderr and gets no picture; the exit status is\n"
     "then 1. Usage errors exit with 2.\n";
 
 struct opzioni {
     bool solo_grafico = false;
+    int lavori = 0; // 0: one per core
     fs::path cartella_uscita = ".";
     std::vector<fs::path> argomenti;
 };
@@ -65,6 +72,14 @@ bool leggi_opzioni(int argc, char** argv, opzioni& o, bool& aiuto) {
                 return false;
             }
             o.cartella_uscita = argv[++n];
+        } else if (!solo_file && a == "--jobs") {
+            const char* valore = n + 1 < argc ? argv[++n] : "";
+            const std::string_view v = valore;
+            const auto [fine, ec] = std::from_chars(v.data(), v.data() + v.size(), o.lavori);
+            if (v.empty() || ec != std::errc() || fine != v.data() + v.size() || o.lavori < 1) {
+                segnala("--jobs needs a whole number of at least 1");
+                return false;
+            }
         } else if (!solo_file && a == "--") {
             solo_file = true;
         } else if (!solo_file && a.size() > 1 && a[0] == '-') {
@@ -106,9 +121,24 @@ bool file_della_cartella(const fs::path& cartella, std::vector<fs::path>& file) 
     return true;
 }
 
-QString nome_qt(const fs::path& p) {
-    return QFile::decodeName(QByteArray::fromStdString(p.string()));
-}
+/// "\rvelaris-render: 37/96 files" on a terminal; nothing otherwise.
+class avanzamento {
+public:
+    explicit avanzamento(std::size_t totale)
+        : m_totale(totale), m_attivo(totale > 1 && isatty(STDERR_FILENO) == 1) {}
+    void operator()(int fatti) const {
+        if (m_attivo)
+            std::fprintf(stderr, "\rvelaris-render: %d/%zu files", fatti, m_totale);
+    }
+    /// Clears the line so that the messages that follow start clean.
+    void fine() const {
+        if (m_attivo) std::fputs("\r\033[K", stderr);
+    }
+
+private:
+    std::size_t m_totale;
+    bool m_attivo;
+};
 
 } // namespace
 
@@ -147,19 +177,16 @@ int main(int argc, char** argv) {
             file.push_back(argomento);
     }
 
-    for (const auto& f : file) {
-        const velaris::resa_ionogramma resa = velaris::rendi_ionogramma(f, o.solo_grafico);
-        if (resa.immagine.isNull()) {
-            segnala(resa.errore);
-            tutto_bene = false;
-            continue;
-        }
-        const fs::path uscita = o.cartella_uscita / f.filename().replace_extension(".png");
-        const std::string errore = velaris::salva_png(resa.immagine, nome_qt(uscita));
-        if (!errore.empty()) {
-            segnala(errore);
-            tutto_bene = false;
-        }
+    const unsigned nuclei = std::thread::hardware_concurrency();
+    const velaris::opzioni_lotto lotto{o.cartella_uscita, o.solo_grafico,
+                                       o.lavori > 0 ? o.lavori : static_cast<int>(std::max(nuclei, 1u))};
+    const avanzamento riga(file.size());
+    const std::vector<std::string> errori = velaris::rendi_lotto(file, lotto, riga);
+    riga.fine();
+    for (const auto& errore : errori) {
+        if (errore.empty()) continue;
+        segnala(errore);
+        tutto_bene = false;
     }
     return tutto_bene ? 0 : 1;
 }

@@ -4,13 +4,23 @@
 #include "display/echi.h"
 #include "ionogram/lettore_rdf.h"
 
-#include <QSaveFile>
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QFile>
 
+#include <atomic>
 #include <exception>
+#include <system_error>
 
 namespace velaris {
 
 resa_ionogramma rendi_ionogramma(const std::filesystem::path& file, bool solo_grafico) {
+    QImage superficie = crea_superficie(geometria_grafico::finestra_principale());
+    return rendi_ionogramma(file, solo_grafico, superficie);
+}
+
+resa_ionogramma rendi_ionogramma(const std::filesystem::path& file, bool solo_grafico,
+                                 QImage& superficie) {
     caricamento_rdf caricamento;
     try {
         caricamento = carica_rdf(file, variante_finestra::principale);
@@ -29,7 +39,7 @@ resa_ionogramma rendi_ionogramma(const std::filesystem::path& file, bool solo_gr
 
     dati_ionogramma& dati = caricamento.ionogramma.dati;
     const auto geometria = geometria_grafico::finestra_principale();
-    QImage superficie = crea_superficie(geometria);
+    pulisci_superficie(superficie);
     try {
         normalizzazione_ampiezze(dati);
     } catch (const std::exception& e) {
@@ -42,17 +52,35 @@ resa_ionogramma rendi_ionogramma(const std::filesystem::path& file, bool solo_gr
 }
 
 std::string salva_png(const QImage& immagine, const QString& destinazione) {
-    QSaveFile file(destinazione);
-    if (!file.open(QIODevice::WriteOnly))
-        return destinazione.toStdString() + ": cannot be written (" +
-               file.errorString().toStdString() + ")";
-    if (!immagine.save(&file, "PNG")) {
-        file.cancelWriting();
+    QByteArray png;
+    QBuffer memoria(&png);
+    memoria.open(QIODevice::WriteOnly);
+    if (!immagine.save(&memoria, "PNG"))
         return destinazione.toStdString() + ": the PNG picture could not be encoded";
+
+    // A name of its own per call: two files of the same name from different
+    // folders may be saved to the same picture at the same time.
+    static std::atomic<unsigned> contatore{0};
+    const QString temporaneo = destinazione + QString(".%1.%2.tmp")
+                                                  .arg(QCoreApplication::applicationPid())
+                                                  .arg(contatore.fetch_add(1));
+    QFile file(temporaneo);
+    const auto errore = [&] {
+        const std::string motivo = file.errorString().toStdString();
+        file.close();
+        QFile::remove(temporaneo);
+        return destinazione.toStdString() + ": cannot be written (" + motivo + ")";
+    };
+    if (!file.open(QIODevice::WriteOnly)) return errore();
+    if (file.write(png) != png.size() || !file.flush()) return errore();
+    file.close();
+    std::error_code ec;
+    std::filesystem::rename(QFile::encodeName(temporaneo).toStdString(),
+                            QFile::encodeName(destinazione).toStdString(), ec);
+    if (ec) {
+        QFile::remove(temporaneo);
+        return destinazione.toStdString() + ": cannot be written (" + ec.message() + ")";
     }
-    if (!file.commit())
-        return destinazione.toStdString() + ": cannot be written (" +
-               file.errorString().toStdString() + ")";
     return {};
 }
 

@@ -22,9 +22,19 @@ struct resa_ionogramma {
 /// for bad input. Needs a QGuiApplication.
 resa_ionogramma rendi_ionogramma(const std::filesystem::path& file, bool solo_grafico);
 
-/// Writes the picture as PNG to `destinazione` through a temporary file that
-/// replaces it only when complete. Returns the empty text on success, or the
-/// reason of the failure.
+/// The same, drawn on `superficie` (a main-window surface from
+/// crea_superficie, cleared here first) so that a batch reuses one surface per
+/// thread. The picture returned shares or copies it: draw the next file only
+/// after the picture has been saved.
+resa_ionogramma rendi_ionogramma(const std::filesystem::path& file, bool solo_grafico,
+                                 QImage& superficie);
+
+/// Writes the picture as PNG to `destinazione` through a temporary file beside
+/// it that replaces it only when complete, so that no half picture is ever
+/// seen. Pictures can always be drawn again, so they are not forced to disk
+/// one by one (a day's batch would wait for the disk 96 times). Safe to call
+/// from several threads. Returns the empty text on success, or the reason of
+/// the failure.
 std::string salva_png(const QImage& immagine, const QString& destinazione);
 
 } // namespace velaris
