@@ -83,6 +83,30 @@ TEST(Render, FolderWithPlotOnly) {
     EXPECT_EQ(rendi({"--bogus", d.filePath("x.rdf")}).first, 2);
 }
 
+TEST(Render, ThreadsGiveTheSamePicturesAndMessages) {
+    QTemporaryDir d;
+    ASSERT_TRUE(QDir(d.path()).mkdir("giorno"));
+    for (int n = 0; n < 12; ++n)
+        scrivi_rdf(d.filePath(QString("giorno/QX106_20232721%1000.rdf").arg(n, 2, 10, QChar('0'))),
+                   "01.000 20.000 0.050", 381, static_cast<char>(10 + 20 * n), n == 5 ? 3 : 0);
+    const auto [uno, errori_uno] = rendi({"--jobs", "1", "-o", d.filePath("uno"), d.filePath("giorno")});
+    const auto [tre, errori_tre] = rendi({"--jobs", "3", "-o", d.filePath("tre"), d.filePath("giorno")});
+    EXPECT_EQ(uno, 1);
+    EXPECT_EQ(tre, 1);
+    ASSERT_EQ(errori_uno.size(), 1); // the cut file, and no progress line off a terminal
+    EXPECT_EQ(errori_tre, errori_uno);
+    const QStringList png = QDir(d.filePath("uno")).entryList(QDir::Files);
+    ASSERT_EQ(png.size(), 11);
+    EXPECT_EQ(QDir(d.filePath("tre")).entryList(QDir::Files), png);
+    for (const QString& nome : png) {
+        QFile a(d.filePath("uno/" + nome)), b(d.filePath("tre/" + nome));
+        ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+        EXPECT_EQ(a.readAll(), b.readAll()) << nome.toStdString();
+    }
+    for (const char* sbagliato : {"0", "x", "-2"})
+        EXPECT_EQ(rendi({"--jobs", sbagliato, d.filePath("giorno")}).first, 2) << sbagliato;
+}
+
 int main(int argc, char** argv) {
     QCoreApplication applicazione(argc, argv);
     testing::InitGoogleTest(&argc, argv);
