@@ -5,7 +5,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= Release
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := g++ cmake make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
-            libbenchmark-dev fonts-dejavu-core dpkg-dev
+            libbenchmark-dev libpng-dev fonts-dejavu-core dpkg-dev
 
 .PHONY: all deps configure build test run bench package clean
 

@@ -4,7 +4,8 @@
 #include "display/echi.h"
 #include "ionogram/lettore_rdf.h"
 
-#include <QBuffer>
+#include "codifica_png.h"
+
 #include <QCoreApplication>
 #include <QFile>
 
@@ -52,11 +53,10 @@ resa_ionogramma rendi_ionogramma(const std::filesystem::path& file, bool solo_gr
 }
 
 std::string salva_png(const QImage& immagine, const QString& destinazione) {
-    QByteArray png;
-    QBuffer memoria(&png);
-    memoria.open(QIODevice::WriteOnly);
-    if (!immagine.save(&memoria, "PNG"))
-        return destinazione.toStdString() + ": the PNG picture could not be encoded";
+    std::vector<unsigned char> png;
+    if (const std::string perche = codifica_png(immagine, png); !perche.empty())
+        return destinazione.toStdString() + ": the PNG picture could not be encoded (" + perche +
+               ")";
 
     // A name of its own per call: two files of the same name from different
     // folders may be saved to the same picture at the same time.
@@ -72,7 +72,9 @@ std::string salva_png(const QImage& immagine, const QString& destinazione) {
         return destinazione.toStdString() + ": cannot be written (" + motivo + ")";
     };
     if (!file.open(QIODevice::WriteOnly)) return errore();
-    if (file.write(png) != png.size() || !file.flush()) return errore();
+    const auto quanti = static_cast<qint64>(png.size());
+    if (file.write(reinterpret_cast<const char*>(png.data()), quanti) != quanti || !file.flush())
+        return errore();
     file.close();
     std::error_code ec;
     std::filesystem::rename(QFile::encodeName(temporaneo).toStdString(),
