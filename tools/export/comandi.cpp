@@ -101,9 +101,10 @@ int comando_orario(const opzioni& o) {
                 riga_oraria(o.stazione, *g, chiave));
     for (const auto& [nome, righe] : per_file) {
         const fs::path file = cartella / nome;
+        const bool esiste = fs::exists(file, ec);
         bool letto = false;
-        const std::string esistente = fs::exists(file, ec) ? leggi_file(file, letto) : std::string();
-        if (fs::exists(file, ec) && !letto) {
+        const std::string esistente = esiste ? leggi_file(file, letto) : std::string();
+        if (esiste && !letto) {
             segnala(file.string() + ": cannot be read; it is left as it is");
             tutto_bene = false;
             continue;
