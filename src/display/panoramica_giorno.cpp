@@ -106,7 +106,8 @@ void disegna_assi(QPainter& p, const QFontMetrics& m) {
         p.setPen(QColor::fromRgb(colore_testo_panoramica));
         const char* unita = pan == pannello::altezze ? "km" : "MHz";
         p.drawText(4, alto + m.ascent(), unita);
-        if (pan == pannello::muf) p.drawText(g::colonna_fine + 6, alto - 8, "M(3000)");
+        if (pan == pannello::muf)
+            p.drawText(g::larghezza - 4 - m.horizontalAdvance("M(3000)"), alto - 8, "M(3000)");
     }
     const int basso = riga_bassa(pannello::muf);
     for (int ora = 0; ora <= 24; ora += 3) {
