@@ -3,6 +3,7 @@
 #include "results/giornata.h"
 #include "windows/immagine.h"
 
+#include <QFile>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -17,10 +18,20 @@ panoramica_giorno::panoramica_giorno(const stato_programma& stato, QWidget* pare
                                 "that sounding"));
     setFixedSize(geometria_panoramica::larghezza, geometria_panoramica::altezza);
     setCursor(Qt::PointingHandCursor);
+    // Queued, so that a move which saves and then loads is drawn with the
+    // sounding it arrived at.
+    connect(&m_osservatore, &QFileSystemWatcher::fileChanged, this, &panoramica_giorno::aggiorna,
+            Qt::QueuedConnection);
     aggiorna();
 }
 
 void panoramica_giorno::aggiorna() {
+    const QString file = QFile::decodeName(
+        QByteArray::fromStdString(m_stato.sessione.file_risultati.string()));
+    if (!m_osservatore.files().contains(file)) {
+        if (!m_osservatore.files().isEmpty()) m_osservatore.removePaths(m_osservatore.files());
+        if (QFile::exists(file)) m_osservatore.addPath(file);
+    }
     const lettura_giornata letta = leggi_giornata(m_stato.sessione.file_risultati);
     contenuto_panoramica contenuto;
     if (letta.giorno) {

@@ -1,12 +1,14 @@
 #pragma once
 // The day overview window: the picture of the day's results drawn by the
 // display library, redrawn from the results file whenever the main window
-// has saved a record, and a click on a time asking the main window to go to
-// that sounding.
+// has saved a record (and whenever the file changes, whichever code path
+// wrote it), and a click on a time asking the main window to go to that
+// sounding.
 
 #include "display/panoramica_giorno.h"
 #include "session/stato_programma.h"
 
+#include <QFileSystemWatcher>
 #include <QImage>
 #include <QWidget>
 
@@ -38,6 +40,7 @@ protected:
 
 private:
     const stato_programma& m_stato;
+    QFileSystemWatcher m_osservatore; ///< the results file, whoever writes it
     QImage m_immagine;
     int m_record = 0; ///< soundings of the day shown; 0 when none could be read
 };

@@ -76,6 +76,11 @@ private slots:
         QVERIFY(finestra->immagine_panoramica().pixel(punto_fof2(12, 80)) != rosso);
         QTRY_COMPARE(finestra->immagine_panoramica().pixel(punto_fof2(12, 80)), rosso);
 
+        // A write by any other path (a move's save) shows too: the window
+        // watches the file.
+        scrivi_fof2(m_stato, 15, " 90");
+        QTRY_COMPARE(finestra->immagine_panoramica().pixel(punto_fof2(15, 90)), rosso);
+
         // A second Ctrl+D raises the same window.
         voce->trigger();
         QCOMPARE(principale.findChildren<panoramica_giorno*>().size(), 1);
