@@ -3,14 +3,16 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 namespace velaris {
 
 namespace {
 
-bool spazio_ignorato(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+// A carriage return is not skipped: it ends the number, so a header field
+// "\r1.000" reads 0. Settings lines never hold one (their reader strips the
+// line ends).
+bool spazio_ignorato(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 bool cifra(char c) { return c >= '0' && c <= '9'; }
 
 template <typename Intero> Intero converti_intero(double valore) {
@@ -99,9 +101,14 @@ std::int32_t a_intero32(double valore) { return converti_intero<std::int32_t>(va
 std::int16_t intero16_da_testo(std::string_view testo) { return a_intero16(valore_numerico(testo)); }
 
 std::string numero_stampato(double valore) {
+    // The general format with 15 significant digits, as printf's "%.15G" but
+    // never with the locale's decimal separator.
     std::array<char, 40> buffer{};
-    std::snprintf(buffer.data(), buffer.size(), "%.15G", valore);
-    std::string testo = buffer.data();
+    const auto risultato = std::to_chars(buffer.data(), buffer.data() + buffer.size(), valore,
+                                         std::chars_format::general, 15);
+    std::string testo(buffer.data(), risultato.ptr);
+    for (char& c : testo)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A'); // 1E+15, INF, NAN
     if (testo.rfind("0.", 0) == 0)
         testo.erase(0, 1);
     else if (testo.rfind("-0.", 0) == 0)
@@ -121,7 +128,9 @@ std::string testo_breve_float(float valore, char separatore) {
 }
 
 std::string due_cifre(int valore) {
-    std::string testo = std::to_string(valore);
+    std::array<char, 16> buffer{};
+    const auto risultato = std::to_chars(buffer.data(), buffer.data() + buffer.size(), valore);
+    std::string testo(buffer.data(), risultato.ptr);
     if (testo.size() == 1) testo.insert(testo.begin(), '0');
     return testo;
 }

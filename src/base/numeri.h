@@ -20,8 +20,9 @@ public:
 };
 
 /// The leading decimal number of a text, with "." as the only decimal
-/// separator whatever the locale. Blanks, tabs, carriage returns and line
-/// feeds are skipped anywhere in the text ("1 2.5" reads 12.5); an optional
+/// separator whatever the locale. Blanks, tabs and line feeds are skipped
+/// anywhere in the text ("1 2.5" reads 12.5); a carriage return is not, so it
+/// ends the number ("\r1.000" reads 0); an optional
 /// sign, digits, a point and an exponent ("E" or "D", with a sign) are
 /// understood; reading stops at the first character that cannot continue the
 /// number. A text without a number gives 0.

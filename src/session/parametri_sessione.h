@@ -1,6 +1,8 @@
 #pragma once
 // The session record shared by the three windows for the whole run.
 
+#include "base/numeri.h"
+
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -29,7 +31,7 @@ struct parametri_sessione {
 
     parametri_sessione() {
         for (int h = 0; h < 24; ++h)
-            tabella_ore[static_cast<std::size_t>(h)] = (h < 10 ? "0" : "") + std::to_string(h);
+            tabella_ore[static_cast<std::size_t>(h)] = due_cifre(h);
     }
 };
 

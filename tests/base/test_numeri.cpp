@@ -2,8 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <clocale>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <limits>
+#include <optional>
+#include <string>
+
+#include <unistd.h>
 
 using namespace velaris;
 
@@ -17,7 +26,8 @@ TEST(ValoreNumerico, LeadingNumber) {
         {"+4", 4.0},        {"1,5", 1.0},      {"1.2.3", 1.2},    {"0\t1\n.0 5", 1.05},
         {"1E3", 1000.0},    {"2d2", 200.0},    {"1e", 1.0},       {"1e+", 1.0},
         {"5-3", 5.0},       {"-", 0.0},        {"e5", 0.0},       {" 20.000", 20.0},
-        {"1.5E-1x", 0.15},  {"--1", 0.0},
+        {"1.5E-1x", 0.15},  {"--1", 0.0},      {"\r1.000", 0.0}, {"1\r5", 1.0},
+        {" \t\n1.5", 1.5},
     };
     for (const auto& caso : casi) EXPECT_DOUBLE_EQ(valore_numerico(caso.testo), caso.atteso) << caso.testo;
 }
@@ -80,4 +90,74 @@ TEST(TestiBrevi, TwoDigitsAndTrim) {
     EXPECT_EQ(senza_spazi("  52 "), "52");
     EXPECT_EQ(senza_spazi("     "), "");
     EXPECT_EQ(senza_spazi("\t5 "), "\t5"); // only blanks are padding
+}
+
+namespace {
+
+/// Makes a locale with a decimal comma the C locale of the process, as Qt does
+/// at start-up under LC_ALL=de_DE.UTF-8. A system without one gets one
+/// compiled by localedef into a scratch folder (kept for later runs).
+class LocaleConVirgola : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_precedente = std::setlocale(LC_ALL, nullptr);
+        if (const char* percorso = std::getenv("LOCPATH")) m_locpath = percorso;
+        if (!attiva())
+            GTEST_SKIP() << "no locale with a decimal comma: neither de_DE.UTF-8 nor it_IT.UTF-8 "
+                            "is installed and localedef could not compile de_DE.UTF-8";
+    }
+
+    void TearDown() override {
+        std::setlocale(LC_ALL, m_precedente.c_str());
+        if (m_locpath) setenv("LOCPATH", m_locpath->c_str(), 1);
+        else unsetenv("LOCPATH");
+    }
+
+private:
+    static bool con_virgola(const char* nome) {
+        return std::setlocale(LC_ALL, nome) != nullptr &&
+               std::string(std::localeconv()->decimal_point) == ",";
+    }
+
+    static bool attiva() {
+        if (con_virgola("de_DE.UTF-8") || con_virgola("it_IT.UTF-8")) return true;
+        namespace fs = std::filesystem;
+        std::error_code ec;
+        const fs::path cartella = fs::temp_directory_path(ec) / "velaris-locali";
+        const fs::path locale = cartella / "de_DE.UTF-8";
+        if (!fs::exists(locale, ec)) {
+            // Compiled aside and renamed, so that a parallel run never sees half of it.
+            const fs::path parziale = cartella / ("parziale-" + std::to_string(::getpid()));
+            fs::create_directories(parziale, ec);
+            const std::string comando = "localedef -c -i de_DE -f UTF-8 '" +
+                                        (parziale / "de_DE.UTF-8").string() + "' >/dev/null 2>&1";
+            [[maybe_unused]] const int esito = std::system(comando.c_str());
+            fs::rename(parziale / "de_DE.UTF-8", locale, ec); // fails harmlessly if none was made
+            fs::remove_all(parziale, ec);
+        }
+        setenv("LOCPATH", cartella.c_str(), 1);
+        return con_virgola("de_DE.UTF-8");
+    }
+
+    std::string m_precedente;
+    std::optional<std::string> m_locpath;
+};
+
+} // namespace
+
+// Printed numbers and the numbers read back keep "." whatever the locale.
+TEST_F(LocaleConVirgola, ConversionsIgnoreTheLocale) {
+    std::array<char, 16> prova{};
+    std::snprintf(prova.data(), prova.size(), "%.2f", 0.95);
+    ASSERT_STREQ(prova.data(), "0,95"); // the locale is in force
+
+    EXPECT_EQ(numero_stampato(0.95), " .95");
+    EXPECT_EQ(numero_stampato(-12.25), "-12.25");
+    EXPECT_EQ(numero_stampato(1e15), " 1E+15");
+    EXPECT_EQ(testo_breve_float(0.05f), "0.05");
+    EXPECT_EQ(due_cifre(7), "07");
+    EXPECT_DOUBLE_EQ(valore_numerico("0.95"), 0.95);
+    EXPECT_DOUBLE_EQ(valore_numerico("1,5"), 1.0);
+    EXPECT_DOUBLE_EQ(valore_numerico(numero_stampato(200.25)), 200.25);
+    EXPECT_EQ(intero16_da_testo("2.5"), 2);
 }
