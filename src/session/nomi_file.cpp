@@ -4,7 +4,6 @@
 #include "ionogram/stazioni.h"
 
 #include <array>
-#include <stdexcept>
 
 namespace velaris {
 
@@ -33,12 +32,13 @@ const intervallo* cerca_intervallo(std::string_view testo) {
 } // namespace
 
 std::string nome_file_ionogramma(const parametri_sessione& sessione, int ora, int minuti) {
-    if (ora < 0 || ora >= static_cast<int>(sessione.tabella_ore.size()))
-        throw std::out_of_range("hour " + std::to_string(ora) + " is outside 0 ... 23");
     std::string nome(prefisso_file);
     nome += sessione.anno_sessione;
     nome += sessione.giorno_anno;
-    nome += sessione.tabella_ore[static_cast<std::size_t>(ora)];
+    // An hour the table lacks still gets a name (which no sounder file has),
+    // so that a time stepped out of the day shows as a sounding without file.
+    const bool nella_tabella = ora >= 0 && ora < static_cast<int>(sessione.tabella_ore.size());
+    nome += nella_tabella ? sessione.tabella_ore[static_cast<std::size_t>(ora)] : due_cifre(ora);
     nome += due_cifre(minuti);
     nome += "00.rdf";
     return nome;
@@ -66,7 +66,7 @@ std::string calcolo_giorno_anno(std::string_view data) {
     const bool bisestile = anno % 4 == 0;
     const std::string_view mese = caratteri(data, 4, 2);
 
-    if (mese == "01") return "0" + std::string(caratteri(data, 1, 2));
+    if (mese == "01") return std::string("0").append(caratteri(data, 1, 2));
 
     static constexpr std::array<std::string_view, 11> mesi{"02", "03", "04", "05", "06", "07",
                                                            "08", "09", "10", "11", "12"};
@@ -78,7 +78,8 @@ std::string calcolo_giorno_anno(std::string_view data) {
         std::string testo(senza_spazi(numero_stampato(n)));
         const bool zero_davanti =
             mese == "02" || mese == "03" || (mese == "04" && testo.size() < 3);
-        return zero_davanti ? "0" + testo : testo;
+        if (zero_davanti) testo.insert(testo.begin(), '0');
+        return testo;
     }
     return {};
 }

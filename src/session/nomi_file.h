@@ -14,8 +14,8 @@ namespace velaris {
 
 /// File name (no folder) of the session day's ionogram at ora:minuti:
 /// prefix, year, day of the year, hour, minutes, "00" and ".rdf"
-/// (05-03-2023 07:45 -> "QX106_2023064074500.rdf"). Throws std::out_of_range
-/// for an hour outside 0 ... 23.
+/// (05-03-2023 07:45 -> "QX106_2023064074500.rdf"). Total: an hour outside
+/// 0 ... 23 is written as its decimal text ("24", "-1"), never an error.
 std::string nome_file_ionogramma(const parametri_sessione& sessione, int ora, int minuti);
 
 /// File name (no folder) of the results of a day and interval:

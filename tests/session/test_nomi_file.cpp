@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <stdexcept>
 
 using namespace velaris;
 
@@ -22,7 +21,9 @@ TEST(NomiFile, DayOfYearAndFileNames) {
     sessione.anno_sessione = "2023";
     sessione.giorno_anno = "064";
     EXPECT_EQ(nome_file_ionogramma(sessione, 7, 45), "QX106_2023064074500.rdf");
-    EXPECT_THROW(nome_file_ionogramma(sessione, 24, 0), std::out_of_range);
+    // Hours out of the day still name a file (no sounder file has such a name).
+    EXPECT_EQ(nome_file_ionogramma(sessione, 24, 0), "QX106_2023064240000.rdf");
+    EXPECT_EQ(nome_file_ionogramma(sessione, -1, 5), "QX106_2023064-10500.rdf");
     EXPECT_EQ(nome_file_risultati("05-03-2023", "15"), "QX106_05032023_15.txt");
 }
 
