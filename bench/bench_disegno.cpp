@@ -116,7 +116,7 @@ void BM_GraficoVuoto(benchmark::State& stato) {
 }
 BENCHMARK(BM_GraficoVuoto);
 
-// What the labels would cost without their tiles: the same 29 texts printed
+// What the labels would cost without their cache: the same 29 texts printed
 // with QPainter on every draw.
 void BM_EtichetteConQPainter(benchmark::State& stato) {
     QImage superficie = crea_superficie(geometria);

@@ -8,7 +8,6 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
-#include <QRect>
 #include <QString>
 
 #include <algorithm>
@@ -23,64 +22,94 @@ namespace velaris {
 
 namespace {
 
-/// A label rendered once: its ink rectangle on the window background, and
-/// where that rectangle stands relative to the label's top-left position.
-struct tessera {
-    QImage immagine;
-    int dx;
-    int dy;
+/// A run of label pixels on one plot row: what printing every label on the
+/// window background leaves there, `lunghezza` pixels from column x on.
+struct tratto {
+    int x;
+    int y;
+    std::size_t inizio; ///< first pixel in tessere_etichette::pixel
+    int lunghezza;
 };
 
-/// One set of tiles, valid for one font, colour and surface resolution.
+/// The labels rendered once for one font, colour and surface resolution.
 struct tessere_etichette {
     QString font;
     QRgb colore;
     int punti_per_metro_x;
     int punti_per_metro_y;
-    std::vector<tessera> tessere;
+    std::vector<tratto> tratti;
+    std::vector<QRgb> pixel;
 };
 
-QRect rettangolo_inchiostro(const QImage& immagine) {
-    int sinistra = immagine.width(), destra = -1, alto = immagine.height(), basso = -1;
-    for (int r = 0; r < immagine.height(); ++r) {
-        const auto* riga = reinterpret_cast<const QRgb*>(immagine.constScanLine(r));
-        for (int c = 0; c < immagine.width(); ++c) {
-            if (riga[c] == colore_sfondo) continue;
-            sinistra = std::min(sinistra, c);
-            destra = std::max(destra, c);
-            alto = std::min(alto, r);
-            basso = std::max(basso, r);
+/// The labels printed on a scratch image covering all of them, whose pixel
+/// (0, 0) is plot position (x0, y0). `sfondo` is what the image starts as.
+QImage stampa_etichette(const QFont& font, QRgb colore, QImage::Format formato, QRgb sfondo,
+                        const QImage& modello, int x0, int y0, QSize dimensione) {
+    QImage immagine(dimensione, formato);
+    immagine.setDotsPerMeterX(modello.dotsPerMeterX());
+    immagine.setDotsPerMeterY(modello.dotsPerMeterY());
+    immagine.fill(sfondo);
+    QPainter pittore(&immagine);
+    pittore.setFont(font);
+    pittore.setPen(QColor::fromRgba(colore));
+    const int ascesa = QFontMetrics(font, &immagine).ascent();
+    for (const auto& e : etichette_assi())
+        pittore.drawText(QPoint(e.x - x0, y0 - e.y + ascesa), QString::fromLatin1(e.testo));
+    return immagine;
+}
+
+tessere_etichette rendi_etichette(const QFont& font, QRgb colore, const QImage& superficie) {
+    tessere_etichette nuove{font.key(), colore, superficie.dotsPerMeterX(),
+                            superficie.dotsPerMeterY(), {}, {}};
+    QImage modello(1, 1, QImage::Format_RGB32);
+    modello.setDotsPerMeterX(superficie.dotsPerMeterX());
+    modello.setDotsPerMeterY(superficie.dotsPerMeterY());
+    const QFontMetrics metriche(font, &modello);
+    // Generous margins: bearings and antialiasing may reach beyond the
+    // advance and the line height.
+    const int margine = 2 * metriche.height();
+    int x_min = 0, x_max = 0, y_min = 0, y_max = 0;
+    for (const auto& e : etichette_assi()) {
+        x_min = std::min(x_min, e.x);
+        x_max = std::max(x_max, e.x + metriche.horizontalAdvance(QString::fromLatin1(e.testo)));
+        y_min = std::min(y_min, e.y - metriche.height());
+        y_max = std::max(y_max, e.y);
+    }
+    const int x0 = x_min - margine, y0 = y_max + margine;
+    const QSize dimensione(x_max + margine - x0 + 1, y0 - (y_min - margine) + 1);
+
+    // The texts printed together on the background, so that where two labels
+    // meet the second is blended over the first as QPainter does; and a
+    // coverage mask, so that the pixels written are the same for every colour
+    // and a redraw in another colour leaves none of the old one.
+    const QImage stampa = stampa_etichette(font, colore | 0xff000000u, QImage::Format_RGB32,
+                                           colore_sfondo, modello, x0, y0, dimensione);
+    const QImage copertura =
+        stampa_etichette(font, 0xffffffffu, QImage::Format_ARGB32_Premultiplied, 0u, modello, x0,
+                         y0, dimensione);
+    for (int r = 0; r < dimensione.height(); ++r) {
+        const auto* colori = reinterpret_cast<const QRgb*>(stampa.constScanLine(r));
+        const auto* alfa = reinterpret_cast<const QRgb*>(copertura.constScanLine(r));
+        for (int c = 0; c < dimensione.width();) {
+            const auto inchiostro = [&](int i) {
+                return qAlpha(alfa[i]) != 0 || colori[i] != colore_sfondo;
+            };
+            if (!inchiostro(c)) {
+                ++c;
+                continue;
+            }
+            const int inizio = c;
+            while (c < dimensione.width() && inchiostro(c)) ++c;
+            nuove.tratti.push_back({x0 + inizio, y0 - r, nuove.pixel.size(), c - inizio});
+            nuove.pixel.insert(nuove.pixel.end(), colori + inizio, colori + c);
         }
     }
-    return destra < 0 ? QRect() : QRect(QPoint(sinistra, alto), QPoint(destra, basso));
+    return nuove;
 }
 
-/// Renders a label on a generous scratch piece of background and keeps only
-/// the rectangle its ink reaches, whatever the font's bearings and
-/// antialiasing do at the edges.
-tessera rendi_etichetta(const QString& testo, const QFont& font, QRgb colore,
-                        const QImage& modello) {
-    QFontMetrics metriche(font, &modello);
-    const int margine = 2 * metriche.height();
-    QImage prova(metriche.horizontalAdvance(testo) + 2 * margine, 3 * metriche.height() + margine,
-                 QImage::Format_RGB32);
-    prova.setDotsPerMeterX(modello.dotsPerMeterX());
-    prova.setDotsPerMeterY(modello.dotsPerMeterY());
-    prova.fill(colore_sfondo);
-    {
-        QPainter pittore(&prova);
-        pittore.setFont(font);
-        pittore.setPen(QColor::fromRgb(colore));
-        pittore.drawText(QPoint(margine, margine + metriche.ascent()), testo);
-    }
-    const QRect inchiostro = rettangolo_inchiostro(prova);
-    if (inchiostro.isNull()) return {QImage(), 0, 0};
-    return {prova.copy(inchiostro), inchiostro.left() - margine, inchiostro.top() - margine};
-}
-
-/// The tiles for a font, colour and resolution, made on first use. Batch
-/// rendering draws from several threads, so the memory is shared under a lock
-/// and a set stays alive while anyone still copies from it.
+/// The label pixels for a font, colour and resolution, made on first use.
+/// Batch rendering draws from several threads, so the memory is shared under a
+/// lock and a set stays alive while anyone still copies from it.
 std::shared_ptr<const tessere_etichette> tessere_per(const QFont& font, QRgb colore,
                                                      const QImage& superficie) {
     // A window keeps one font and colour, so a handful of entries covers both
@@ -95,15 +124,7 @@ std::shared_ptr<const tessere_etichette> tessere_per(const QFont& font, QRgb col
             voce->punti_per_metro_y == superficie.dotsPerMeterY())
             return voce;
     if (memoria.size() >= 4) memoria.pop_front();
-
-    QImage modello(1, 1, QImage::Format_RGB32);
-    modello.setDotsPerMeterX(superficie.dotsPerMeterX());
-    modello.setDotsPerMeterY(superficie.dotsPerMeterY());
-    auto nuove = std::make_shared<tessere_etichette>(tessere_etichette{
-        chiave, colore, superficie.dotsPerMeterX(), superficie.dotsPerMeterY(), {}});
-    for (const auto& etichetta : etichette_assi())
-        nuove->tessere.push_back(
-            rendi_etichetta(QString::fromLatin1(etichetta.testo), font, colore, modello));
+    auto nuove = std::make_shared<const tessere_etichette>(rendi_etichette(font, colore, superficie));
     memoria.push_back(nuove);
     return nuove;
 }
@@ -140,22 +161,14 @@ void disegno_etichette(QImage& superficie, const geometria_grafico& geometria,
                        const QColor& colore_testo) {
     const accesso_pixel pixel(superficie, geometria);
     const auto insieme = tessere_per(QGuiApplication::font(), colore_testo.rgb(), superficie);
-    const auto& etichette = etichette_assi();
-    for (std::size_t n = 0; n < etichette.size(); ++n) {
-        const tessera& t = insieme->tessere[n];
-        if (t.immagine.isNull()) continue;
-        const int x = etichette[n].x + t.dx;
-        const int y_alto = etichette[n].y - t.dy;
+    for (const tratto& t : insieme->tratti) {
+        QRgb* destinazione = pixel.riga(t.y);
         int prima = 0, ultima = 0;
-        if (!pixel.colonne(x, x + t.immagine.width() - 1, prima, ultima)) continue;
-        const int salto = prima - geometria.colonna(x); // tile columns cut off on the left
-        const auto byte = static_cast<std::size_t>(ultima - prima + 1) * sizeof(QRgb);
-        for (int r = 0; r < t.immagine.height(); ++r) {
-            QRgb* destinazione = pixel.riga(y_alto - r);
-            if (destinazione == nullptr) continue;
-            const auto* sorgente = reinterpret_cast<const QRgb*>(t.immagine.constScanLine(r));
-            std::memcpy(destinazione + prima, sorgente + salto, byte);
-        }
+        if (destinazione == nullptr || !pixel.colonne(t.x, t.x + t.lunghezza - 1, prima, ultima))
+            continue;
+        const int salto = prima - geometria.colonna(t.x); // pixels cut off on the left
+        std::memcpy(destinazione + prima, insieme->pixel.data() + t.inizio + salto,
+                    static_cast<std::size_t>(ultima - prima + 1) * sizeof(QRgb));
     }
 }
 

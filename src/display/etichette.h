@@ -1,8 +1,8 @@
 #pragma once
 // The axis labels around the plot: 1 .. 20 and "MHz" below it, 100 .. 700 and
 // "km" to its right. They are the same for every ionogram and both windows,
-// and drawing text is by far the dearest part of a plot, so each label is
-// rendered once into a small tile and later copied onto the surface.
+// and drawing text is by far the dearest part of a plot, so the labels are
+// printed once and their pixels later copied onto the surface.
 
 #include "display/geometria_grafico.h"
 
@@ -40,10 +40,12 @@ const std::vector<etichetta_asse>& etichette_assi();
 /// Draws every label on the surface in the application's default font and the
 /// given colour, as text printed on the window background: the baseline lies
 /// one font ascent below the label's row, the text starts at its column.
-/// Only the rectangle that a label's ink covers is written, clipped to the
-/// surface. Needs a QGuiApplication. The tiles are cached per font, colour and
-/// surface resolution; once a set exists (drawn once on the GUI thread), other
-/// threads may draw with it at the same time, each on its own surface.
+/// Only the pixels the glyphs cover are written (as printing the labels in
+/// order on the background leaves them), clipped to the surface; the pixels
+/// between and around the glyphs keep what they had. Needs a
+/// QGuiApplication. The pixels are cached per font, colour and surface
+/// resolution; once a set exists (drawn once on the GUI thread), other threads
+/// may draw with it at the same time, each on its own surface.
 void disegno_etichette(QImage& superficie, const geometria_grafico& geometria,
                        const QColor& colore_testo);
 

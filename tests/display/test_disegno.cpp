@@ -80,23 +80,67 @@ TEST(Disegno, GridLinesOnlyWithinTheSoundedRange) {
     }
 }
 
+/// The axis labels where the drawing rules put them: n MHz has its grid line
+/// at x = 40n - 36 (k = 10n - 9, x = 4k) and its text " n" starts 7 columns
+/// before it below 10 MHz, 10 from 10 MHz on, at y = -4; "MHz" at (732, -10);
+/// each height 4 rows above its grid row; "km" at (770, 580).
+std::vector<etichetta_asse> etichette_attese() {
+    std::vector<etichetta_asse> attese;
+    for (int n = 1; n <= 20; ++n)
+        attese.push_back({std::string(" ").append(std::to_string(n)), 40 * n - 36 - (n < 10 ? 7 : 10), -4});
+    attese.push_back({"MHz", 732, -10});
+    const std::pair<const char*, int> altezze[] = {{"100", 16},  {"200", 106}, {"300", 194},
+                                                   {"400", 284}, {"500", 372}, {"600", 462},
+                                                   {"700", 550}};
+    for (const auto& [testo, y] : altezze) attese.push_back({testo, 770, y});
+    attese.push_back({"km", 770, 580});
+    return attese;
+}
+
+TEST(Disegno, AxisLabelsStandWhereTheRulesPutThem) {
+    const auto attese = etichette_attese();
+    const auto& etichette = etichette_assi();
+    ASSERT_EQ(etichette.size(), attese.size());
+    for (std::size_t i = 0; i < attese.size(); ++i)
+        EXPECT_TRUE(etichette[i].testo == attese[i].testo && etichette[i].x == attese[i].x &&
+                    etichette[i].y == attese[i].y)
+            << i << ": \"" << etichette[i].testo << "\" at " << etichette[i].x << ","
+            << etichette[i].y;
+}
+
+// The drawn labels equal the texts printed in order with QPainter at their
+// positions on the background, also where large text makes "MHz" reach into
+// "19" and "20".
 TEST(Disegno, LabelsAreTheTextPrintedOnTheBackgroundInTheirColour) {
-    for (const QColor& colore : {QColor(Qt::white), QColor(255, 128, 0)}) {
-        QImage s = crea_superficie(principale), attesa = crea_superficie(principale);
-        disegno_grafico_vuoto(s, principale, colore);
-        rettangolo_pieno(attesa, principale, 0, 0, 765, 601, colore_cornice);
-        rettangolo_pieno(attesa, principale, 1, 1, 764, 600, colore_grafico);
-        const QImage senza_testo = attesa.copy();
-        QPainter pittore(&attesa);
-        pittore.setPen(colore);
-        const QFontMetrics metriche(QGuiApplication::font(), &attesa);
-        for (const auto& e : etichette_assi())
-            pittore.drawText(principale.colonna(e.x), principale.riga(e.y) + metriche.ascent(),
-                             QString::fromStdString(e.testo));
-        pittore.end();
-        EXPECT_NE(attesa, senza_testo);
-        EXPECT_EQ(s, attesa) << colore.name().toStdString();
-    }
+    const QFont prima = QGuiApplication::font();
+    for (const double punti : {8.0, 11.0})
+        for (const auto& [g, colore] :
+             {std::pair{principale, QColor(Qt::white)}, {principale, QColor(255, 128, 0)},
+              {compagna, QColor(Qt::white)}}) {
+            QFont font = prima;
+            font.setPointSizeF(punti);
+            QGuiApplication::setFont(font);
+            QImage s = crea_superficie(g), attesa = crea_superficie(g);
+            disegno_grafico_vuoto(s, g, colore);
+            rettangolo_pieno(attesa, g, 0, 0, 765, 601, colore_cornice);
+            rettangolo_pieno(attesa, g, 1, 1, 764, 600, colore_grafico);
+            const QImage senza_testo = attesa.copy();
+            QPainter pittore(&attesa);
+            pittore.setPen(colore);
+            pittore.setFont(font);
+            const QFontMetrics metriche(font, &attesa);
+            for (const auto& e : etichette_attese())
+                pittore.drawText(g.colonna(e.x), g.riga(e.y) + metriche.ascent(),
+                                 QString::fromStdString(e.testo));
+            pittore.end();
+            EXPECT_NE(attesa, senza_testo);
+            int diversi = 0;
+            for (int r = 0; r < s.height(); ++r)
+                for (int c = 0; c < s.width(); ++c) diversi += s.pixel(c, r) != attesa.pixel(c, r);
+            EXPECT_EQ(diversi, 0) << punti << " pt, " << colore.name().toStdString() << ", "
+                                  << s.width() << " wide";
+        }
+    QGuiApplication::setFont(prima);
 }
 
 TEST(Disegno, RedrawAfterACurveRestoresThePlotAndLabels) {

@@ -28,7 +28,7 @@ std::vector<std::string> rendi_lotto(const std::vector<std::filesystem::path>& f
     std::vector<std::string> errori(file.size());
     const auto geometria = geometria_grafico::finestra_principale();
     {
-        // The label tiles are made here, once; the threads only copy them.
+        // The label pixels are made here, once; the threads only copy them.
         QImage prova = crea_superficie(geometria);
         disegno_grafico_vuoto(prova, geometria, Qt::white);
     }
