@@ -29,9 +29,12 @@ private slots:
 
     // The stored values, the names screen readers give the controls, and the
     // interval rule: another interval brings back midnight, the stored one
-    // the stored time.
+    // the stored time, but only on the stored day. The load forgets the main
+    // window's ionogram.
     void mostraLUltimaPosizione() {
+        m_stato.ionogramma_presente = true; // left so by a main window before Esc
         apri();
+        QVERIFY(!m_stato.ionogramma_presente);
         QCOMPARE(giorno()->text() + " " + mostrati(), QString("05-03-2023 07 45 15"));
         QVERIFY(!lista("hour")->isEditable() && !lista("minutes")->isEditable());
         QStringList nomi;
@@ -47,6 +50,12 @@ private slots:
         QCOMPARE(lista("minutes")->count(), 2);
         QTest::keyClick(lista("incremento"), Qt::Key_Up);
         QCOMPARE(mostrati(), QString("07 45 15"));
+
+        // On another day the stored interval does not bring back the stored time.
+        giorno()->setText("06-03-2023");
+        QTest::keyClick(lista("incremento"), Qt::Key_Down);
+        QTest::keyClick(lista("incremento"), Qt::Key_Up);
+        QCOMPARE(mostrati(), QString("00 00 15"));
     }
 
     // Only digits, "-" and backspace reach the date; leaving it changed brings
