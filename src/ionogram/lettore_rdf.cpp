@@ -31,7 +31,7 @@ std::string il_file(std::string_view nome) {
 }
 
 [[noreturn]] void errore(motivo_errore motivo, std::string_view nome, const std::string& cosa) {
-    throw errore_lettura(motivo, il_file(nome) + " " + cosa + ".");
+    throw errore_lettura(motivo, il_file(nome) + " " + cosa + ".", cosa);
 }
 
 struct chiusura_file {

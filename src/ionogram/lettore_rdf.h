@@ -15,6 +15,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace velaris {
 
@@ -33,12 +34,15 @@ enum class motivo_errore {
 };
 
 /// A run-time error of the reader or of the code writer. what() is one English
-/// sentence naming the file and what is wrong with it.
+/// sentence naming the file (full path) and what is wrong with it; `dettaglio`
+/// is what is wrong alone, to follow the file's name ("has no header: ...",
+/// "cannot be opened (Permission denied)"), empty where the writer failed.
 class errore_lettura : public std::runtime_error {
 public:
-    errore_lettura(motivo_errore m, const std::string& messaggio)
-        : std::runtime_error(messaggio), motivo(m) {}
+    errore_lettura(motivo_errore m, const std::string& messaggio, std::string dettaglio = {})
+        : std::runtime_error(messaggio), motivo(m), dettaglio(std::move(dettaglio)) {}
     motivo_errore motivo;
+    std::string dettaglio;
 };
 
 inline constexpr std::int32_t lunghezza_intestazione = 197;

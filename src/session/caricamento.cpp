@@ -6,13 +6,27 @@
 #include "session/nomi_file.h"
 
 #include <optional>
+#include <system_error>
 
 namespace velaris {
 
 namespace {
 
-void stato_senza_ionogramma(stato_programma& stato, vista_ionogramma& vista,
-                            const std::string& motivo) {
+/// The status line as it is built up: sentences and the full paths of the
+/// files they name.
+struct riga_stato {
+    std::string testo;
+    std::string percorsi;
+
+    void aggiungi(const std::string& frase, const std::filesystem::path& file) {
+        if (!testo.empty()) testo += ' ';
+        testo += frase;
+        if (!percorsi.empty()) percorsi += '\n';
+        percorsi += file.string();
+    }
+};
+
+void stato_senza_ionogramma(stato_programma& stato, vista_ionogramma& vista) {
     const parametri_sessione& s = stato.sessione;
     stato.ionogramma_presente = false;
     vista.imposta_titolo(
@@ -21,36 +35,52 @@ void stato_senza_ionogramma(stato_programma& stato, vista_ionogramma& vista,
     vista.abilita_casi_particolari(false);
     stato.codice_caso_particolare = "xx";
     vista.imposta_caso_particolare("");
-    vista.imposta_stato_file(motivo);
 }
 
-} // namespace
+/// Why a file that is there could not be read, after its name.
+std::string perche_illeggibile(const std::exception& e) {
+    if (const auto* lettura = dynamic_cast<const errore_lettura*>(&e))
+        if (!lettura->dettaglio.empty()) return lettura->dettaglio;
+    return std::string("cannot be read (") + e.what() + ")";
+}
 
-bool caricamento_file_ionogramma(stato_programma& stato, dati_ionogramma& dati,
-                                 vista_ionogramma& vista) {
+/// Step 1 of the sequence: the ionogram file, or the no-ionogram state.
+void caricamento_file(stato_programma& stato, dati_ionogramma& dati, vista_ionogramma& vista,
+                      riga_stato& riga) {
     parametri_sessione& s = stato.sessione;
     s.nome_file_ionogramma = nome_file_ionogramma(s, s.ora_corrente, s.minuti_correnti);
     s.testo_data = data_ionogramma(s.nome_file_ionogramma);
     const auto percorso = s.cartella_ionogrammi / s.nome_file_ionogramma;
+    const std::string& nome = s.nome_file_ionogramma;
 
     caricamento_rdf letto;
     try {
         letto = carica_rdf(percorso, variante_finestra::principale);
     } catch (const std::exception& e) {
-        vista.imposta_stato_file(e.what());
-        return false;
+        // Unreadable is shown as rejected: the operator still sees and keeps
+        // the sounding's record, and the file stays as it is.
+        stato_senza_ionogramma(stato, vista);
+        riga.aggiungi(nome + " " + perche_illeggibile(e) + ". The file is left as it is.",
+                      percorso);
+        return;
     }
     switch (letto.esito) {
-    case esito_caricamento::mancante:
-        stato_senza_ionogramma(stato, vista,
-                               "No ionogram for this time: " + s.nome_file_ionogramma +
-                                   " is not in the ionograms folder.");
-        return true;
+    case esito_caricamento::mancante: {
+        std::error_code ec;
+        stato_senza_ionogramma(stato, vista);
+        riga.aggiungi("No ionogram for this time: " + nome +
+                          (std::filesystem::is_directory(percorso, ec)
+                               ? " is a folder, not a file. It is left as it is."
+                               : " is not in the ionograms folder."),
+                      percorso);
+        return;
+    }
     case esito_caricamento::rifiutato:
-        stato_senza_ionogramma(stato, vista,
-                               s.nome_file_ionogramma + " is not a valid ionogram: " +
-                                   letto.motivo + " The file is left as it is.");
-        return true;
+        stato_senza_ionogramma(stato, vista);
+        riga.aggiungi(nome + " is not a valid ionogram: " + letto.motivo +
+                          " The file is left as it is.",
+                      percorso);
+        return;
     case esito_caricamento::accettato:
         break;
     }
@@ -66,25 +96,55 @@ bool caricamento_file_ionogramma(stato_programma& stato, dati_ionogramma& dati,
     }
     vista.imposta_titolo(titolo_finestra(s.nome_file_ionogramma, stato.stazione, s.testo_data,
                                          dati.passo_frequenza, vista.separatore_decimale()));
-    vista.imposta_stato_file("");
     vista.mostra_ionogramma(dati);
-    return true;
 }
 
-void caricamento_risultati(stato_programma& stato, caselle_testo& caselle) {
+/// Step 2: both records are read before any box changes, so a failure
+/// leaves no mixture of this sounding's values and another's.
+void caricamento_risultati(stato_programma& stato, caselle_testo& caselle, messaggi& messaggi,
+                           riga_stato& riga) {
     parametri_sessione& s = stato.sessione;
-    riempimento_caselle_testo_ionogramma_corrente(
-        caselle, lettura_record(s.file_risultati, s.numero_ionogramma));
-    if (s.numero_ionogramma == 1) {
+    stato.record_caricato = false;
+    std::string corrente, precedente;
+    try {
+        corrente = lettura_record(s.file_risultati, s.numero_ionogramma);
+        if (s.numero_ionogramma != 1) {
+            s.numero_precedente = static_cast<std::int16_t>(s.numero_ionogramma - 1);
+            precedente = lettura_record(s.file_risultati, s.numero_precedente);
+        }
+    } catch (const errore_file_risultati& e) {
+        riempimento_caselle_testo_ionogramma_corrente(caselle, record_vuoto());
         svuotamento_caselle_precedenti(caselle);
+        const std::string perche = e.dettaglio.empty() ? "cannot be read" : e.dettaglio;
+        riga.aggiungi(s.file_risultati.filename().string() + " " + perche +
+                          ": the boxes are empty and this sounding will not be saved.",
+                      s.file_risultati);
+        messaggi.avviso("Be careful!!", std::string(e.what()) +
+                                            "\r\nThe boxes stay empty, and this sounding will "
+                                            "not be saved, so that its record is not "
+                                            "overwritten.");
         return;
     }
-    s.numero_precedente = static_cast<std::int16_t>(s.numero_ionogramma - 1);
-    riempimento_caselle_testo_ionogramma_precedente(
-        caselle, lettura_record(s.file_risultati, s.numero_precedente));
+    riempimento_caselle_testo_ionogramma_corrente(caselle, corrente);
+    if (s.numero_ionogramma == 1)
+        svuotamento_caselle_precedenti(caselle);
+    else
+        riempimento_caselle_testo_ionogramma_precedente(caselle, precedente);
+    stato.record_caricato = true;
 }
 
-void salvataggio_ionogramma(const stato_programma& stato, const caselle_testo& caselle) {
+} // namespace
+
+void caricamento_ionogramma(stato_programma& stato, dati_ionogramma& dati,
+                            vista_ionogramma& vista, caselle_testo& caselle, messaggi& messaggi) {
+    riga_stato riga;
+    caricamento_file(stato, dati, vista, riga);
+    caricamento_risultati(stato, caselle, messaggi, riga);
+    vista.imposta_stato_file(riga.testo, riga.percorsi);
+}
+
+bool salvataggio_ionogramma(const stato_programma& stato, const caselle_testo& caselle) {
+    if (!stato.record_caricato) return false;
     const parametri_sessione& s = stato.sessione;
     // The record goes first: should the ionogram file refuse the code, the
     // operator's values are already safe.
@@ -93,6 +153,7 @@ void salvataggio_ionogramma(const stato_programma& stato, const caselle_testo& c
     if (stato.ionogramma_presente)
         scrittura_codice_caso_particolare(s.cartella_ionogrammi / s.nome_file_ionogramma,
                                           stato.codice_caso_particolare);
+    return true;
 }
 
 } // namespace velaris

@@ -1,6 +1,11 @@
 #pragma once
 // Loading the ionogram of the session's current time into the main window,
-// and the day's results for it.
+// and the day's results for it; saving them when the window leaves it.
+//
+// Whatever goes wrong with the ionogram file, the sounding is still shown
+// with its stored record, so that leaving it writes back what was there. Only
+// a results file that cannot be read leaves the boxes empty, and then that
+// record is never written (see docs/loading.md).
 
 #include "base/porte.h"
 #include "ionogram/dati_ionogramma.h"
@@ -25,31 +30,37 @@ public:
     virtual void abilita_casi_particolari(bool tutti) = 0;
     /// Caption of the particular-case label Label11.
     virtual void imposta_caso_particolare(const std::string& didascalia) = 0;
-    /// One line telling the operator about the file: empty for a good one,
-    /// otherwise why there is no ionogram to scale.
-    virtual void imposta_stato_file(const std::string& testo) = 0;
+    /// The status line: empty when the ionogram and its results were read,
+    /// otherwise why there is no ionogram to scale or why the boxes are empty,
+    /// naming files by their names only. `percorsi` holds the full paths of
+    /// the files it names, one per line (for a tooltip).
+    virtual void imposta_stato_file(const std::string& testo, const std::string& percorsi) = 0;
     /// The system's decimal separator, for the frequency step in the title.
     virtual char separatore_decimale() const = 0;
 };
 
-/// Reads and shows the ionogram file of (ora_corrente, minuti_correnti):
-/// builds its name and the date text, reads an accepted file into `dati` and
-/// draws it, or sets the no-ionogram state for a missing or rejected file (a
-/// rejected file is left untouched). Returns false when the file could not be
-/// read for another reason (damaged header, unreadable): the window then
-/// keeps its boxes as they are, and the reason is in the status line.
-bool caricamento_file_ionogramma(stato_programma& stato, dati_ionogramma& dati,
-                                 vista_ionogramma& vista);
-
-/// Fills the value and letter boxes from the current record of the results
-/// file and the previous-ionogram boxes from the record before it (empty
-/// for the first sounding). Throws errore_file_risultati when the file
-/// cannot be read.
-void caricamento_risultati(stato_programma& stato, caselle_testo& caselle);
+/// The loading sequence of the main window for (ora_corrente, minuti_correnti):
+/// the window's load runs it, and so does every move to another sounding.
+///
+/// 1. Builds the file name and the date text, reads an accepted file into
+///    `dati` and draws it. A missing, rejected or unreadable file (damaged
+///    header, no permission, a folder of that name) sets the no-ionogram
+///    state instead, with the reason in the status line; the file is never
+///    changed.
+/// 2. Fills the value and letter boxes from the sounding's results record and
+///    the previous-ionogram boxes from the record before it (empty for the
+///    first sounding), and sets `record_caricato`. When the results file
+///    cannot be read, every box is emptied, `record_caricato` is false and the
+///    operator is told once through `messaggi`.
+void caricamento_ionogramma(stato_programma& stato, dati_ionogramma& dati,
+                            vista_ionogramma& vista, caselle_testo& caselle, messaggi& messaggi);
 
 /// Saving of the ionogram being left: its record, then the particular-case
-/// code into its file header (when a valid ionogram is shown). Throws
+/// code into its file header (when a valid ionogram is shown). When the
+/// sounding's record was not read at load (`record_caricato` false) nothing
+/// is written, neither record nor code, and it returns false: the boxes never
+/// showed what the file holds. Returns true once both are written. Throws
 /// errore_file_risultati or errore_lettura; nothing in the boxes changes.
-void salvataggio_ionogramma(const stato_programma& stato, const caselle_testo& caselle);
+bool salvataggio_ionogramma(const stato_programma& stato, const caselle_testo& caselle);
 
 } // namespace velaris

@@ -4,6 +4,7 @@
 #include "scaling/tabella_grandezze.h"
 
 #include <array>
+#include <cerrno>
 #include <cstring>
 #include <fstream>
 #include <system_error>
@@ -47,7 +48,7 @@ std::string campo_valore(std::string_view testo, regola r) {
     switch (r) {
     case regola::a:
         if (v.empty()) return "   ";
-        if (v.size() == 2) return " " + std::string(v);
+        if (v.size() == 2) return std::string(" ").append(v);
         return std::string(testo);
     case regola::b:
         return v.empty() ? "   " : std::string(testo);
@@ -78,6 +79,16 @@ template <typename F> void per_ogni_campo(F&& f) {
 
 std::string descrizione(const std::error_code& e) { return e ? e.message() : "input/output error"; }
 
+/// The reading failure `cosa` of the results file, with the reason the
+/// system gave (errno of the failed call) in brackets.
+errore_file_risultati errore_lettura_risultati(const std::filesystem::path& file,
+                                               const std::string& cosa, int numero) {
+    const std::string dettaglio =
+        numero != 0 ? cosa + " (" + std::generic_category().message(numero) + ")" : cosa;
+    return errore_file_risultati("The results file " + file.string() + " " + dettaglio + ".",
+                                 dettaglio);
+}
+
 } // namespace
 
 std::string record_vuoto() { return std::string(lunghezza_record - 2, ' ') + "\r\n"; }
@@ -99,20 +110,20 @@ std::string composizione_record(const caselle_testo& caselle, int ora, int minut
 }
 
 std::string lettura_record(const std::filesystem::path& file, int numero) {
+    errno = 0;
     std::ifstream in(file, std::ios::binary);
-    if (!in)
-        throw errore_file_risultati("The results file " + file.string() + " cannot be opened.");
+    if (!in) throw errore_lettura_risultati(file, "cannot be opened", errno);
     std::string record(lunghezza_record, ' ');
     in.seekg(static_cast<std::streamoff>(numero - 1) * static_cast<std::streamoff>(lunghezza_record));
     if (in) {
+        errno = 0;
         in.read(record.data(), static_cast<std::streamsize>(lunghezza_record));
         // Whatever lies beyond the end of a short file reads as blank.
         const auto letti = static_cast<std::size_t>(in.gcount());
         std::memset(record.data() + letti, ' ', lunghezza_record - letti);
         if (letti < lunghezza_record) record.replace(lunghezza_record - 2, 2, "\r\n");
     }
-    if (in.bad())
-        throw errore_file_risultati("The results file " + file.string() + " cannot be read.");
+    if (in.bad()) throw errore_lettura_risultati(file, "cannot be read", errno);
     return record;
 }
 

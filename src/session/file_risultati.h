@@ -13,16 +13,21 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace velaris {
 
 inline constexpr std::size_t lunghezza_record = 248;
 
-/// A failure to read or write the results file; what() names the file and
-/// the reason in words the operator can act on.
+/// A failure to read or write the results file; what() names the file (full
+/// path) and the reason in words the operator can act on. `dettaglio`, where
+/// given, is the reason alone, to follow the file's name ("cannot be opened
+/// (Permission denied)").
 class errore_file_risultati : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit errore_file_risultati(const std::string& messaggio, std::string dettaglio = {})
+        : std::runtime_error(messaggio), dettaglio(std::move(dettaglio)) {}
+    std::string dettaglio;
 };
 
 /// 246 blanks followed by CR LF.

@@ -18,6 +18,12 @@ struct stato_programma {
     std::string stazione;
     /// Particular-case code: "xx" for none, else "01", "02", "3a" ... "06".
     std::string codice_caso_particolare = "xx";
+    /// The main window's boxes were filled from the results record of
+    /// numero_ionogramma when the sounding was loaded, so saving them writes
+    /// back what the file held plus the operator's changes. False until a load
+    /// reads it, and after a load that could not read it: the saving then
+    /// refuses to write that record.
+    bool record_caricato = false;
 };
 
 } // namespace velaris

@@ -6,8 +6,8 @@
 #include "display/superficie.h"
 #include "rules/tipi_es.h"
 #include "scaling/tabella_grandezze.h"
-#include "session/file_risultati.h"
 #include "windows/etichetta_cliccabile.h"
+#include "windows/etichetta_valore.h"
 #include "windows/superficie_grafico.h"
 #include "windows/testo_qt.h"
 
@@ -247,11 +247,10 @@ void immagine::crea_controlli() {
     lettura.setPointSizeF(9.75);
     lettura.setBold(true);
     QLabel* label3 = etichetta_fissa("Label3", "FREQUENCY (MHz):", m_grafico);
-    m_lettura_frequenza = etichetta_fissa("Label1", QString(), m_grafico);
+    m_lettura_frequenza =
+        crea_etichetta_valore("Label1", tr("Frequency under the pointer"), m_grafico);
     QLabel* label4 = etichetta_fissa("Label4", "HEIGHT(km):", m_grafico);
-    m_lettura_altezza = etichetta_fissa("Label2", QString(), m_grafico);
-    m_lettura_frequenza->setAccessibleName(tr("Frequency under the pointer"));
-    m_lettura_altezza->setAccessibleName(tr("Height under the pointer"));
+    m_lettura_altezza = crea_etichetta_valore("Label2", tr("Height under the pointer"), m_grafico);
     int x = sinistra;
     for (QLabel* l : {label3, m_lettura_frequenza, label4, m_lettura_altezza}) {
         l->setFont(lettura);
@@ -262,23 +261,25 @@ void immagine::crea_controlli() {
         x += valore ? 100 : (l == label3 ? 140 : 100);
     }
 
-    m_caso_particolare = etichetta_fissa("Label11", QString(), m_grafico);
-    m_caso_particolare->setAccessibleName(tr("Particular case"));
+    m_caso_particolare = crea_etichetta_valore("Label11", tr("Particular case"), m_grafico);
     colora(m_caso_particolare, colore_testo);
     m_caso_particolare->setGeometry(sinistra, 28, 760, 18);
-    m_stato_file = etichetta_fissa("stato_file", QString(), m_grafico);
-    m_stato_file->setAccessibleName(tr("Ionogram file status"));
+    // The status line may hold two sentences about two files: it wraps onto
+    // a second line in a smaller font, down to the plot frame, and names the
+    // files in full in its tooltip.
+    m_stato_file = crea_etichetta_valore("stato_file", tr("Ionogram file status"), m_grafico);
     colora(m_stato_file, colore_didascalia_lettura);
-    m_stato_file->setGeometry(sinistra, 47, 760, 18);
+    QFont piccolo = font();
+    piccolo.setPointSizeF(7.0);
+    m_stato_file->setFont(piccolo);
+    m_stato_file->setWordWrap(true);
+    m_stato_file->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_stato_file->setGeometry(sinistra, 46, g.larghezza_superficie() - g.colonna(0) - 8 - 4,
+                              g.riga(601) - 46);
 }
 
 void immagine::caricamento_ionogramma() {
-    if (!caricamento_file_ionogramma(m_stato, m_dati, *this)) return;
-    try {
-        caricamento_risultati(m_stato, m_caselle);
-    } catch (const errore_file_risultati& e) {
-        imposta_stato_file(e.what());
-    }
+    velaris::caricamento_ionogramma(m_stato, m_dati, *this, m_caselle, m_messaggi);
     applica_selezione(selezione_fof2());
     if (QLineEdit* d = m_caselle.casella_per_nome("lettera_descrittiva_fof2")) d->setFocus();
 }
@@ -329,14 +330,14 @@ void immagine::puntatore_mosso(int x, int y) {
         return;
     case lettura_cursore::azione::svuota:
         m_grafico->unsetCursor();
-        m_lettura_frequenza->clear();
-        m_lettura_altezza->clear();
+        mostra_valore(m_lettura_frequenza, QString());
+        mostra_valore(m_lettura_altezza, QString());
         return;
     case lettura_cursore::azione::mostra:
         static const QCursor croce(QPixmap::fromImage(immagine_puntatore_croce()), 16, 16);
         m_grafico->setCursor(croce);
-        m_lettura_frequenza->setText(QString::fromStdString(lettura.frequenza));
-        m_lettura_altezza->setText(QString::fromStdString(lettura.altezza));
+        mostra_valore(m_lettura_frequenza, QString::fromStdString(lettura.frequenza));
+        mostra_valore(m_lettura_altezza, QString::fromStdString(lettura.altezza));
         return;
     }
 }
@@ -356,6 +357,8 @@ void immagine::closeEvent(QCloseEvent* evento) {
 
 bool immagine::salva_prima_di_chiudere() {
     try {
+        // A record the load could not read is not written; the operator was
+        // told so when the sounding was loaded.
         salvataggio_ionogramma(m_stato, m_caselle);
         emit recordSalvato();
         return true;
@@ -394,11 +397,12 @@ void immagine::abilita_casi_particolari(bool tutti) {
 }
 
 void immagine::imposta_caso_particolare(const std::string& didascalia) {
-    m_caso_particolare->setText(testo_qt(didascalia));
+    mostra_valore(m_caso_particolare, testo_qt(didascalia));
 }
 
-void immagine::imposta_stato_file(const std::string& testo) {
-    m_stato_file->setText(QString::fromStdString(testo));
+void immagine::imposta_stato_file(const std::string& testo, const std::string& percorsi) {
+    mostra_valore(m_stato_file, QString::fromStdString(testo));
+    m_stato_file->setToolTip(QString::fromStdString(percorsi));
 }
 
 char immagine::separatore_decimale() const {

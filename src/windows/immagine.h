@@ -70,7 +70,7 @@ private:
     void imposta_titolo(const std::string& titolo) override;
     void abilita_casi_particolari(bool tutti) override;
     void imposta_caso_particolare(const std::string& didascalia) override;
-    void imposta_stato_file(const std::string& testo) override;
+    void imposta_stato_file(const std::string& testo, const std::string& percorsi) override;
     char separatore_decimale() const override;
 
     void crea_tabella();

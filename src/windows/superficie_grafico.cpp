@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <cmath>
+
 namespace velaris {
 
 superficie_grafico::superficie_grafico(const geometria_grafico& geometria, QWidget* parent)
@@ -19,13 +21,20 @@ void superficie_grafico::paintEvent(QPaintEvent* evento) {
     pittore.drawImage(evento->rect(), m_immagine, evento->rect());
 }
 
+QPoint superficie_grafico::pixel_sotto(const QMouseEvent* evento) {
+    // Truncated, not rounded: at fractional display scaling the position lies
+    // inside a pixel, and the pixel it lies in is the one under the pointer.
+    const QPointF p = evento->position();
+    return {static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y()))};
+}
+
 void superficie_grafico::mouseMoveEvent(QMouseEvent* evento) {
-    const QPoint p = evento->position().toPoint();
+    const QPoint p = pixel_sotto(evento);
     emit puntatoreMosso(m_geometria.x_da_colonna(p.x()), m_geometria.y_da_riga(p.y()));
 }
 
 void superficie_grafico::mousePressEvent(QMouseEvent* evento) {
-    const QPoint p = evento->position().toPoint();
+    const QPoint p = pixel_sotto(evento);
     emit premuto(evento->button(), m_geometria.x_da_colonna(p.x()), m_geometria.y_da_riga(p.y()));
 }
 

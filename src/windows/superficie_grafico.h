@@ -31,6 +31,9 @@ protected:
     void mousePressEvent(QMouseEvent* evento) override;
 
 private:
+    /// The surface pixel under the pointer of a mouse event.
+    static QPoint pixel_sotto(const QMouseEvent* evento);
+
     geometria_grafico m_geometria;
     QImage m_immagine;
 };

@@ -9,11 +9,14 @@
 #include "session/file_risultati.h"
 #include "windows/immagine.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QtTest>
+
+#include <unistd.h>
 
 
 using namespace velaris;
@@ -41,16 +44,40 @@ private:
         return trovato;
     }
 
-    void muovi(immagine& w, int x, int y) {
+    /// Moves the pointer onto plot pixel (x, y), `dentro` into that pixel.
+    void muovi(immagine& w, int x, int y, QPointF dentro = {}) {
         QWidget* superficie = w.centralWidget();
         const geometria_grafico g = geometria_grafico::finestra_principale();
-        const QPointF p(g.colonna(x), g.riga(y));
+        const QPointF p = QPointF(g.colonna(x), g.riga(y)) + dentro;
         QMouseEvent evento(QEvent::MouseMove, p, superficie->mapToGlobal(p), Qt::NoButton,
                            Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(superficie, &evento);
     }
 
     static QString testo(QWidget* w, const char* nome) { return figlio<QLabel>(w, nome)->text(); }
+
+    /// The label's whole text fits in it.
+    static bool tutto_visibile(const QLabel* l) {
+        const QSize serve = l->wordWrap() ? QSize(l->width(), l->heightForWidth(l->width()))
+                                          : l->sizeHint();
+        return serve.width() <= l->width() && serve.height() <= l->height();
+    }
+
+    /// What assistive technology reads of a control: its name and description.
+    static QStringList accessibile(QWidget* w, const char* nome) {
+        QAccessibleInterface* i = QAccessible::queryAccessibleInterface(figlio<QWidget>(w, nome));
+        return {i->text(QAccessible::Name), i->text(QAccessible::Description)};
+    }
+
+    /// Writes record 32 as the operator left it: foF2 52 D, foE 305 A.
+    void scrivi_record_32() {
+        prova::caselle_finte corrente;
+        corrente.imposta_testo("Text13", "52");
+        corrente.imposta_testo("lettera_qualificativa_fof2", "D");
+        corrente.imposta_testo("Text3", "305");
+        corrente.imposta_testo("Text19", "A");
+        scrittura_record(m_stato.sessione.file_risultati, 32, composizione_record(corrente, 7, 45));
+    }
 
 private slots:
     void init() {
@@ -158,6 +185,10 @@ private slots:
         QCOMPARE(testo(w.get(), "Label1"), QString("1.000"));
         QCOMPARE(testo(w.get(), "Label2"), QString("86.625"));
         QCOMPARE(w->centralWidget()->cursor().shape(), Qt::BitmapCursor);
+        // The pixel under the pointer, not the nearest one.
+        muovi(*w, 4, 1, {0.6, 0.6});
+        QCOMPARE(testo(w.get(), "Label1"), QString("1.000"));
+        QCOMPARE(testo(w.get(), "Label2"), QString("86.625"));
         muovi(*w, 2, 102);
         QCOMPARE(testo(w.get(), "Label1"), QString("1,000"));
         QCOMPARE(testo(w.get(), "Label2"), QString("200,000"));
@@ -168,6 +199,103 @@ private slots:
         QTest::mouseClick(figlio<QWidget>(w.get(), "tipoEs"), Qt::LeftButton);
         muovi(*w, 100, 100);
         QCOMPARE(testo(w.get(), "Label1"), QString());
+    }
+
+    // The operator's stored record survives a sounding whose file is damaged
+    // (byte 197 not a line feed): it shows as a file without ionogram, and
+    // closing writes back exactly what was there.
+    void aDamagedFileKeepsTheStoredRecord() {
+        scrivi_record_32();
+        prova::rdf_di_prova rdf;
+        rdf.a_capo_197 = false;
+        prova::scrivi_file(file_ionogramma(), rdf.byte());
+        const auto risultati = prova::contenuto_file(m_stato.sessione.file_risultati);
+        auto w = apri();
+        QCOMPARE(w->windowTitle(),
+                 QString("VELARIS - file: QX106_2023064074500.rdf *  * 2023-March-5  07:45 [UT]"));
+        const std::pair<const char*, const char*> caselle[] = {
+            {"Text13", "52"}, {"lettera_qualificativa_fof2", "D"}, {"Text3", "305"},
+            {"Text19", "A"},  {"Text47", "52D"}};
+        for (const auto& [nome, atteso] : caselle)
+            QCOMPARE(figlio<QLineEdit>(w.get(), nome)->text(), QString(atteso));
+        QCOMPARE(w->grandezza_corrente(), std::string("foF2"));
+        QVERIFY(figlio<QAction>(w.get(), "no_ionogramma")->isEnabled());
+        QVERIFY(!figlio<QAction>(w.get(), "assorbimento_parziale")->isEnabled());
+        QCOMPARE(testo(w.get(), "Label11"), QString());
+
+        // The whole reason can be read, the full path is in the tooltip, and
+        // assistive technology reads what is shown.
+        auto* stato = figlio<QLabel>(w.get(), "stato_file");
+        QVERIFY(stato->text().contains("QX106_2023064074500.rdf has no header: neither byte 50 "
+                                       "nor byte 197 is a line feed. The file is left as it is."));
+        QVERIFY2(tutto_visibile(stato), qPrintable(stato->text()));
+        QCOMPARE(stato->toolTip(), QString::fromStdString(file_ionogramma().string()));
+        QCOMPARE(accessibile(w.get(), "stato_file"),
+                 QStringList({stato->text(), "Ionogram file status"}));
+        QVERIFY(m_messaggi.mostrati.empty());
+
+        QVERIFY(w->close());
+        QVERIFY(prova::contenuto_file(m_stato.sessione.file_risultati) == risultati);
+        QVERIFY(prova::contenuto_file(file_ionogramma()) == rdf.byte());
+    }
+
+    // A results file that cannot be read: one message, empty boxes, a window
+    // that still works, and a record that is never written, even once the
+    // file could be written again.
+    void unreadableResultsAreNeverWritten() {
+        scrivi_record_32();
+        prova::rdf_di_prova rdf;
+        rdf.scarto = -1; // and a rejected file: both reasons in the status line
+        prova::scrivi_file(file_ionogramma(), rdf.byte());
+        const auto& file = m_stato.sessione.file_risultati;
+        const auto risultati = prova::contenuto_file(file);
+        const bool root = ::geteuid() == 0; // root reads whatever the permissions say
+        if (root) {
+            std::filesystem::remove(file);
+            std::filesystem::create_directory(file);
+        } else {
+            std::filesystem::permissions(file, std::filesystem::perms::owner_write);
+        }
+        auto w = apri();
+        QCOMPARE(m_messaggi.mostrati.size(), std::size_t{1});
+        QVERIFY(m_messaggi.mostrati[0].testo.find(file.string()) != std::string::npos);
+        QCOMPARE(figlio<QLineEdit>(w.get(), "Text13")->text(), QString());
+        QCOMPARE(figlio<QLineEdit>(w.get(), "Text47")->text(), QString());
+        auto* stato = figlio<QLabel>(w.get(), "stato_file");
+        QVERIFY(stato->text().contains("QX106_2023064074500.rdf is not a valid ionogram"));
+        QVERIFY(stato->text().contains("QX106_05032023_15.txt cannot be"));
+        QVERIFY2(tutto_visibile(stato), qPrintable(stato->text()));
+        QCOMPARE(stato->toolTip(), QString::fromStdString(file_ionogramma().string() + "\n" +
+                                                          file.string()));
+        QTest::mouseClick(figlio<QWidget>(w.get(), "hE"), Qt::LeftButton);
+        QCOMPARE(w->grandezza_corrente(), std::string("hE"));
+        QTest::keyClicks(figlio<QLineEdit>(w.get(), "Text33"), "S");
+
+        if (root) std::filesystem::remove(file);
+        if (root) prova::scrivi_file(file, risultati);
+        else std::filesystem::permissions(file, std::filesystem::perms::owner_all);
+        QVERIFY(w->close());
+        QCOMPARE(m_messaggi.mostrati.size(), std::size_t{1});
+        QVERIFY(prova::contenuto_file(file) == risultati);
+    }
+
+    // Labels that show a value are read by the value they show; what the
+    // value is, is their description.
+    void valueLabelsExposeTheirText() {
+        prova::rdf_di_prova rdf;
+        rdf.codice = "3a";
+        prova::scrivi_file(file_ionogramma(), rdf.byte());
+        auto w = apri();
+        QCOMPARE(accessibile(w.get(), "Label11"),
+                 QStringList({"Particular Case: Daytime Es blanketing - single reflection",
+                              "Particular case"}));
+        muovi(*w, 44, 102);
+        QCOMPARE(accessibile(w.get(), "Label1"),
+                 QStringList({"2.000", "Frequency under the pointer"}));
+        QCOMPARE(accessibile(w.get(), "Label2"),
+                 QStringList({"200,000", "Height under the pointer"}));
+        muovi(*w, 765, 100);
+        QCOMPARE(accessibile(w.get(), "Label1").front(), QString());
     }
 
     void closingSavesTheRecordOfTheBoxes() {
