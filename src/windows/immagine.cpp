@@ -359,8 +359,7 @@ bool immagine::salva_prima_di_chiudere() {
     try {
         // A record the load could not read is not written; the operator was
         // told so when the sounding was loaded.
-        salvataggio_ionogramma(m_stato, m_caselle);
-        emit recordSalvato();
+        if (salvataggio_ionogramma(m_stato, m_caselle)) emit recordSalvato();
         return true;
     } catch (const std::exception& e) {
         // The values stay in the boxes; the operator decides whether they may go.
