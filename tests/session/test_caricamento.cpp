@@ -103,7 +103,7 @@ TEST_F(Caricamento, AnAcceptedFileIsDrawnWithItsRecords) {
 
 // Missing, wrong size, or there but unreadable: the same no-ionogram state,
 // the reason by the file's name, the stored records in the boxes, and the
-// file as it was. Saving then writes back exactly the stored record.
+// file (or folder) as it was. Saving then writes back exactly the stored record.
 TEST_F(Caricamento, AFileThatCannotBeShownStillShowsItsRecords) {
     const auto con = [](std::function<void(prova::rdf_di_prova&)> cambia) {
         prova::rdf_di_prova rdf;
@@ -116,6 +116,7 @@ TEST_F(Caricamento, AFileThatCannotBeShownStillShowsItsRecords) {
         const char* motivo;
     } casi[] = {
         {"missing", std::nullopt, "No ionogram for this time: QX106_2023064074500.rdf is not in"},
+        {"folder", std::nullopt, "QX106_2023064074500.rdf is a folder, not a file."},
         {"one byte short", con([](auto& r) { r.scarto = -1; }), "is not a valid ionogram: size"},
         {"one byte long", con([](auto& r) { r.scarto = 1; }), "is not a valid ionogram: size"},
         {"no header", con([](auto& r) { r.a_capo_197 = false; }),
@@ -130,7 +131,9 @@ TEST_F(Caricamento, AFileThatCannotBeShownStillShowsItsRecords) {
     };
     for (const auto& c : casi) {
         SCOPED_TRACE(c.caso);
-        fs::remove(file());
+        fs::remove_all(file());
+        const bool cartella_al_posto = std::string_view(c.caso) == "folder";
+        if (cartella_al_posto) fs::create_directories(file());
         std::vector<unsigned char> prima;
         if (c.rdf) {
             scrivi(*c.rdf);
@@ -162,16 +165,8 @@ TEST_F(Caricamento, AFileThatCannotBeShownStillShowsItsRecords) {
         if (c.rdf) {
             EXPECT_EQ(prova::contenuto_file(file()), prima);
         }
+        EXPECT_EQ(fs::is_directory(file()), cartella_al_posto);
     }
-}
-
-TEST_F(Caricamento, AFolderInPlaceOfTheFileIsNamedAndLeft) {
-    fs::create_directories(file());
-    carica();
-    EXPECT_FALSE(stato.ionogramma_presente);
-    EXPECT_NE(vista.stato_file.find("is a folder, not a file"), std::string::npos);
-    si_mostra_il_record();
-    EXPECT_TRUE(fs::is_directory(file()));
 }
 
 // An unreadable results file empties the boxes, says so once, and its record
