@@ -17,8 +17,21 @@ bool strato_e_vuoto(const caselle_testo& caselle) {
                        [&](std::string_view nome) { return e_vuota(caselle, nome); });
 }
 
-/// The Es type suggested when h'Es is selected, or empty for none. The rules
-/// are tried in order; the first that applies decides.
+esito_selezione passi_comuni(const grandezza& g) {
+    esito_selezione esito;
+    esito.grandezza_corrente = std::string(g.chiave);
+    if (g.chiave == chiave_tipi_es) {
+        esito.sbloccate = {g.valore};
+        esito.fuoco = g.valore;
+    } else {
+        esito.sbloccate = {g.qualificativa, g.descrittiva};
+        esito.fuoco = g.descrittiva;
+    }
+    return esito;
+}
+
+} // namespace
+
 std::string_view proposta_tipo_es(const caselle_testo& caselle) {
     const std::string q = caselle.testo("Text20");
     const std::string d = caselle.testo("Text35");
@@ -35,21 +48,6 @@ std::string_view proposta_tipo_es(const caselle_testo& caselle) {
         return "C1";
     return {};
 }
-
-esito_selezione passi_comuni(const grandezza& g) {
-    esito_selezione esito;
-    esito.grandezza_corrente = std::string(g.chiave);
-    if (g.chiave == chiave_tipi_es) {
-        esito.sbloccate = {g.valore};
-        esito.fuoco = g.valore;
-    } else {
-        esito.sbloccate = {g.qualificativa, g.descrittiva};
-        esito.fuoco = g.descrittiva;
-    }
-    return esito;
-}
-
-} // namespace
 
 const std::vector<std::string_view>& caselle_lettera() {
     static const std::vector<std::string_view> elenco = [] {
