@@ -68,6 +68,7 @@ immagine::immagine(stato_programma& stato, messaggi& messaggi, QWidget* parent)
     crea_menu();
     crea_tabella();
     crea_controlli();
+    collega_regole();
     connect(m_grafico, &superficie_grafico::puntatoreMosso, this, &immagine::puntatore_mosso);
     disegno_grafico_vuoto(m_grafico->immagine(), m_grafico->geometria(),
                           palette().color(QPalette::HighlightedText));
@@ -273,6 +274,7 @@ void immagine::crea_controlli() {
 }
 
 void immagine::caricamento_ionogramma() {
+    togli_evidenziazione();
     if (!caricamento_file_ionogramma(m_stato, m_dati, *this)) return;
     try {
         caricamento_risultati(m_stato, m_caselle);
@@ -286,11 +288,14 @@ void immagine::caricamento_ionogramma() {
 void immagine::seleziona(std::string_view chiave) {
     applica_selezione(
         seleziona_grandezza(chiave, m_caselle, m_giorno_notte, m_stato.ionogramma_presente));
+    if (chiave == chiave_tipi_es) selezione_tipi_es();
 }
 
 void immagine::applica_selezione(const esito_selezione& esito) {
     if (esito.grandezza_corrente.empty()) return;
     m_grandezza_corrente = esito.grandezza_corrente;
+    m_es_su->hide(); // shown again only by the Es types selection
+    m_es_giu->hide();
     const QColor normale = palette().color(QPalette::HighlightedText);
     for (const auto& [chiave, etichetta] : m_etichette)
         colora(etichetta, chiave == m_grandezza_corrente ? colore_corrente : normale);
@@ -347,7 +352,7 @@ void immagine::closeEvent(QCloseEvent* evento) {
         evento->ignore();
         return;
     }
-    if (!salva_prima_di_chiudere()) {
+    if (!controllo_prima_di_lasciare() || !salva_prima_di_chiudere()) {
         evento->ignore();
         return;
     }

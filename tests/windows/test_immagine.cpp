@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QRadioButton>
 #include <QtTest>
 
 
@@ -172,6 +173,7 @@ private slots:
 
     void closingSavesTheRecordOfTheBoxes() {
         auto w = apri();
+        figlio<QRadioButton>(w.get(), "Option2")->setChecked(true); // saving, not checking
         QTest::keyClicks(figlio<QLineEdit>(w.get(), "lettera_descrittiva_fof2"), "S");
         QVERIFY(w->close());
         const std::string record = lettura_record(m_stato.sessione.file_risultati, 32);
@@ -184,6 +186,7 @@ private slots:
 
     void closingRefusesBadEsTypesAndAFailedSaveAsks() {
         auto w = apri();
+        figlio<QRadioButton>(w.get(), "Option2")->setChecked(true);
         w->caselle().imposta_testo("Text7", "C1F");
         QVERIFY(!w->close());
         QCOMPARE(m_messaggi.testi().back(), std::string("The format Es Types is not correct!!"));
