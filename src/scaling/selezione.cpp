@@ -17,19 +17,6 @@ bool strato_e_vuoto(const caselle_testo& caselle) {
                        [&](std::string_view nome) { return e_vuota(caselle, nome); });
 }
 
-esito_selezione passi_comuni(const grandezza& g) {
-    esito_selezione esito;
-    esito.grandezza_corrente = std::string(g.chiave);
-    if (g.chiave == chiave_tipi_es) {
-        esito.sbloccate = {g.valore};
-        esito.fuoco = g.valore;
-    } else {
-        esito.sbloccate = {g.qualificativa, g.descrittiva};
-        esito.fuoco = g.descrittiva;
-    }
-    return esito;
-}
-
 } // namespace
 
 std::string_view proposta_tipo_es(const caselle_testo& caselle) {
@@ -48,6 +35,23 @@ std::string_view proposta_tipo_es(const caselle_testo& caselle) {
         return "C1";
     return {};
 }
+
+namespace {
+
+esito_selezione passi_comuni(const grandezza& g) {
+    esito_selezione esito;
+    esito.grandezza_corrente = std::string(g.chiave);
+    if (g.chiave == chiave_tipi_es) {
+        esito.sbloccate = {g.valore};
+        esito.fuoco = g.valore;
+    } else {
+        esito.sbloccate = {g.qualificativa, g.descrittiva};
+        esito.fuoco = g.descrittiva;
+    }
+    return esito;
+}
+
+} // namespace
 
 const std::vector<std::string_view>& caselle_lettera() {
     static const std::vector<std::string_view> elenco = [] {
