@@ -265,9 +265,7 @@ caricamento_rdf leggi_rdf_da_byte(std::span<const unsigned char> contenuto,
 
 void scrittura_codice_caso_particolare(const std::filesystem::path& percorso,
                                        std::string_view codice) {
-    static constexpr std::array<std::string_view, 10> codici{"01", "02", "3a", "3b", "3c",
-                                                             "4a", "4b", "4c", "05", "xx"};
-    if (std::find(codici.begin(), codici.end(), codice) == codici.end()) return;
+    if (codice.size() != 2) return;
 
     const std::string nome = percorso.string();
     const auto fallita = [&](const std::string& perche) {

@@ -112,10 +112,10 @@ caricamento_rdf carica_rdf(const std::filesystem::path& percorso, variante_fines
 caricamento_rdf leggi_rdf_da_byte(std::span<const unsigned char> contenuto,
                                   variante_finestra variante, std::string_view nome = "(memory)");
 
-/// Writes a particular-case code of the table ("01", "02", "3a", "3b", "3c",
-/// "4a", "4b", "4c", "05", "xx") into header bytes 60-61 in place; any other
-/// code writes nothing. No other byte changes and a missing file is never
-/// created. Throws errore_lettura{scrittura_fallita} when the file cannot be
+/// Writes a two-character particular-case code into header bytes 60-61 in
+/// place; which codes belong in a header is the caller's decision. A code of
+/// another length writes nothing. No other byte changes and a missing file is
+/// never created. Throws errore_lettura{scrittura_fallita} when the file cannot be
 /// opened or written, or is too short to hold byte 61.
 void scrittura_codice_caso_particolare(const std::filesystem::path& percorso,
                                        std::string_view codice);

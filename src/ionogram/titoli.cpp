@@ -86,28 +86,6 @@ std::string data_ionogramma(std::string_view nome_file) {
     return testo;
 }
 
-std::optional<std::string> didascalia_caso_particolare(std::string_view codice) {
-    static constexpr std::array<std::pair<std::string_view, std::string_view>, 10> tabella{{
-        {"01", "Particular Case: Nighttime Es missing"},
-        {"02", "Particular Case: Daytime Es missing"},
-        {"3a", "Particular Case: Daytime Es blanketing - single reflection"},
-        {"3b", "Particular Case: Daytime Es blanketing - multiple reflections - second "
-               "reflection >= foEs"},
-        {"3c", "Particular Case: Daytime Es blanketing - multiple reflections - second "
-               "reflection < foEs"},
-        {"4a", "Particular Case: Nighttime Es blanketing - single reflection"},
-        {"4b", "Particular Case: Nighttime Es blanketing - multiple reflections - second "
-               "reflection >= foEs"},
-        {"4c", "Particular Case: Nighttime Es blanketing - multiple reflections - second "
-               "reflection < foEs"},
-        {"05", "Particular Case: Partial absorption"},
-        {"xx", ""},
-    }};
-    for (const auto& [chiave, didascalia] : tabella)
-        if (codice == chiave) return std::string(didascalia);
-    return std::nullopt;
-}
-
 std::string titolo_finestra(std::string_view nome_file, std::string_view stazione,
                             std::string_view testo_data, std::optional<float> passo,
                             char separatore_decimale) {

@@ -1,7 +1,6 @@
 #pragma once
 // The texts that name an ionogram in a window: the date and time of the
-// sounding read from the file name, the caption of a particular-case code
-// read from a file header, and the window title.
+// sounding read from the file name and the window title.
 
 #include <optional>
 #include <string>
@@ -15,11 +14,6 @@ namespace velaris {
 /// too). A day that is in neither month column leaves month and day empty
 /// ("2023--  10:15 [UT]"); characters missing from a short name count as empty.
 std::string data_ionogramma(std::string_view nome_file);
-
-/// Caption of the particular-case label for a code read from a file header:
-/// "" for "xx", std::nullopt for a code not in the table (the label keeps its
-/// caption).
-std::optional<std::string> didascalia_caso_particolare(std::string_view codice);
 
 /// Window title: "VELARIS - file: " + name + " * " + station + " * " + date,
 /// followed by "  (sounding frequency step = " + step + " MHz)" when a step is

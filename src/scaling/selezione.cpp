@@ -17,8 +17,8 @@ bool strato_e_vuoto(const caselle_testo& caselle) {
                        [&](std::string_view nome) { return e_vuota(caselle, nome); });
 }
 
-/// The Es type suggested when h'Es is selected, or empty for none. The rules
-/// are tried in order; the first that applies decides.
+} // namespace
+
 std::string_view proposta_tipo_es(const caselle_testo& caselle) {
     const std::string q = caselle.testo("Text20");
     const std::string d = caselle.testo("Text35");
@@ -35,6 +35,8 @@ std::string_view proposta_tipo_es(const caselle_testo& caselle) {
         return "C1";
     return {};
 }
+
+namespace {
 
 esito_selezione passi_comuni(const grandezza& g) {
     esito_selezione esito;

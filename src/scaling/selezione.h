@@ -39,6 +39,11 @@ esito_selezione seleziona_grandezza(std::string_view chiave, caselle_testo& case
 /// nothing takes the focus and the plot is not redrawn.
 esito_selezione selezione_fof2();
 
+/// The Es type proposed from the E layer and foEs when h'Es or the Es types
+/// are selected: "L1", "F1" or "C1", the first rule that applies; empty for
+/// none. The caller decides whether the Es types box may take it.
+std::string_view proposta_tipo_es(const caselle_testo& caselle);
+
 /// "n" when the six E-layer boxes are all exactly empty, "d" otherwise.
 std::string giorno_o_notte(const caselle_testo& caselle);
 

@@ -2,6 +2,7 @@
 
 #include "ionogram/lettore_rdf.h"
 #include "ionogram/titoli.h"
+#include "rules/casi_particolari.h"
 #include "session/file_risultati.h"
 #include "session/nomi_file.h"
 
@@ -33,7 +34,7 @@ void stato_senza_ionogramma(stato_programma& stato, vista_ionogramma& vista) {
         titolo_finestra(s.nome_file_ionogramma, stato.stazione, s.testo_data, std::nullopt, '.'));
     vista.mostra_grafico_vuoto();
     vista.abilita_casi_particolari(false);
-    stato.codice_caso_particolare = "xx";
+    stato.codice_caso_particolare = std::string(nessun_caso_particolare);
     vista.imposta_caso_particolare("");
 }
 
@@ -150,7 +151,7 @@ bool salvataggio_ionogramma(const stato_programma& stato, const caselle_testo& c
     // operator's values are already safe.
     scrittura_record(s.file_risultati, s.numero_ionogramma,
                      composizione_record(caselle, s.ora_corrente, s.minuti_correnti));
-    if (stato.ionogramma_presente)
+    if (stato.ionogramma_presente && codice_da_scrivere(stato.codice_caso_particolare))
         scrittura_codice_caso_particolare(s.cartella_ionogrammi / s.nome_file_ionogramma,
                                           stato.codice_caso_particolare);
     return true;

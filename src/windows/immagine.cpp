@@ -68,6 +68,7 @@ immagine::immagine(stato_programma& stato, messaggi& messaggi, QWidget* parent)
     crea_menu();
     crea_tabella();
     crea_controlli();
+    collega_regole();
     connect(m_grafico, &superficie_grafico::puntatoreMosso, this, &immagine::puntatore_mosso);
     disegno_grafico_vuoto(m_grafico->immagine(), m_grafico->geometria(),
                           palette().color(QPalette::HighlightedText));
@@ -279,6 +280,7 @@ void immagine::crea_controlli() {
 }
 
 void immagine::caricamento_ionogramma() {
+    togli_evidenziazione();
     velaris::caricamento_ionogramma(m_stato, m_dati, *this, m_caselle, m_messaggi);
     applica_selezione(selezione_fof2());
     if (QLineEdit* d = m_caselle.casella_per_nome("lettera_descrittiva_fof2")) d->setFocus();
@@ -287,11 +289,14 @@ void immagine::caricamento_ionogramma() {
 void immagine::seleziona(std::string_view chiave) {
     applica_selezione(
         seleziona_grandezza(chiave, m_caselle, m_giorno_notte, m_stato.ionogramma_presente));
+    if (chiave == chiave_tipi_es) selezione_tipi_es();
 }
 
 void immagine::applica_selezione(const esito_selezione& esito) {
     if (esito.grandezza_corrente.empty()) return;
     m_grandezza_corrente = esito.grandezza_corrente;
+    m_es_su->hide(); // shown again only by the Es types selection
+    m_es_giu->hide();
     const QColor normale = palette().color(QPalette::HighlightedText);
     for (const auto& [chiave, etichetta] : m_etichette)
         colora(etichetta, chiave == m_grandezza_corrente ? colore_corrente : normale);
@@ -348,7 +353,7 @@ void immagine::closeEvent(QCloseEvent* evento) {
         evento->ignore();
         return;
     }
-    if (!salva_prima_di_chiudere()) {
+    if (!controllo_prima_di_lasciare() || !salva_prima_di_chiudere()) {
         evento->ignore();
         return;
     }

@@ -9,6 +9,7 @@
 
 #include "base/porte.h"
 #include "ionogram/dati_ionogramma.h"
+#include "rules/casi_particolari.h"
 #include "scaling/selezione.h"
 #include "session/caricamento.h"
 #include "session/stato_programma.h"
@@ -18,9 +19,11 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 class QAction;
 class QLabel;
+class QLineEdit;
 class QRadioButton;
 class QPushButton;
 
@@ -28,6 +31,7 @@ namespace velaris {
 
 class superficie_grafico;
 class etichetta_cliccabile;
+class filtro_caselle;
 
 class immagine : public QMainWindow, private vista_ionogramma {
     Q_OBJECT
@@ -46,6 +50,36 @@ public:
     const std::string& giorno_notte() const { return m_giorno_notte; }
     caselle_testo& caselle() { return m_caselle; }
     const QImage& superficie() const;
+
+    /// The right click on the plot: Daytime or Nighttime Es missing, by foE.
+    void clic_destro_mancanza_es();
+
+    /// Run by every way of leaving the ionogram: with `Option1` selected, the
+    /// consistency check; true when the ionogram may be left. When a rule
+    /// fails its message has been shown and the boxes it concerns stay framed
+    /// in red until the next change of any box.
+    bool controllo_prima_di_lasciare();
+
+    /// F5 to F9 as the window's key handler runs them, whether or not the
+    /// menu items are enabled; false for any other key.
+    bool tasto_caso_particolare(int tasto_qt);
+
+public slots:
+    // The particular-case commands of the menu and of F5 to F9.
+    void mancanza_es_di_giorno_principale_Click();
+    void mancanza_es_di_notte_principale_Click();
+    void giorno_singola_riflessione_Click();
+    void giorno_doppia_riflessione_magfoEs_Click();
+    void giorno_doppia_riflessione_minfoEs_Click();
+    void notte_singola_riflessione_Click();
+    void notte_doppia_riflessione_magfoEs_Click();
+    void notte_doppia_riflessione_minfoEs_Click();
+    void assorbimento_parziale_Click();
+    void no_ionogramma_Click();
+    void annulla_caso_particolare_Click();
+    // One reflection more or less for the single Es type.
+    void Esup_Click();
+    void Esdown_Click();
 
 signals:
     /// The operator asked to see the next sounding beside this one.
@@ -81,6 +115,15 @@ private:
     void puntatore_mosso(int x, int y);
     bool salva_prima_di_chiudere();
 
+    // Letters, particular cases, Es types and the check (immagine_regole.cpp).
+    friend class filtro_caselle;
+    void collega_regole();
+    void selezione_tipi_es();
+    void applica_caso(std::string_view codice);
+    void mostra_esito_caso(const esito_caso_particolare& esito);
+    void evidenzia(const std::vector<std::string_view>& caselle);
+    void togli_evidenziazione();
+
     stato_programma& m_stato;
     messaggi& m_messaggi;
     dati_ionogramma m_dati;
@@ -98,6 +141,8 @@ private:
     QPushButton* m_es_su = nullptr;         // Esup
     QPushButton* m_es_giu = nullptr;        // Esdown
     bool m_puntatore_croce = false;
+    filtro_caselle* m_filtro = nullptr;
+    std::vector<QLineEdit*> m_evidenziate;
 };
 
 } // namespace velaris

@@ -24,17 +24,7 @@ TEST(DataIonogramma, MonthAndDayFromTheDayOfTheYear) {
         EXPECT_EQ(data_ionogramma(caso.nome_file), caso.atteso) << caso.nome_file;
 }
 
-TEST(TitoliIonogramma, CaptionsAndWindowTitle) {
-    EXPECT_EQ(didascalia_caso_particolare("3b"),
-              "Particular Case: Daytime Es blanketing - multiple reflections - second reflection "
-              ">= foEs");
-    EXPECT_EQ(didascalia_caso_particolare("05"), "Particular Case: Partial absorption");
-    EXPECT_EQ(didascalia_caso_particolare("xx"), "");
-    for (const char* codice : {"01", "02", "3a", "3c", "4a", "4b", "4c"})
-        EXPECT_TRUE(didascalia_caso_particolare(codice).value_or("").starts_with("Particular"));
-    for (const char* codice : {"06", "3A", ""})
-        EXPECT_EQ(didascalia_caso_particolare(codice), std::nullopt) << codice;
-
+TEST(TitoliIonogramma, WindowTitle) {
     const std::string inizio = "VELARIS - file: QX106_2023272101500.rdf * Ostrand * 2023-Sep";
     EXPECT_EQ(titolo_finestra("QX106_2023272101500.rdf", "Ostrand", "2023-Sep", 0.05f, '.'),
               inizio + "  (sounding frequency step = 0.05 MHz)");

@@ -208,8 +208,17 @@ TEST_F(Caricamento, SavingWritesTheRecordAndTheCodeOnlyOfAShownIonogram) {
     EXPECT_EQ(lettura_record(risultati(), 32), composizione_record(caselle, 7, 45));
     EXPECT_EQ(prova::contenuto_file(file())[59], '3');
     EXPECT_EQ(prova::contenuto_file(file())[60], 'b');
+    // No ionogram ("06") never reaches a header, nor does an unknown code.
+    for (const char* codice : {"06", "3A"}) {
+        stato.codice_caso_particolare = codice;
+        salvataggio_ionogramma(stato, caselle);
+        EXPECT_EQ(prova::contenuto_file(file())[60], 'b') << codice;
+    }
+    stato.codice_caso_particolare = "xx";
+    salvataggio_ionogramma(stato, caselle);
+    EXPECT_EQ(prova::contenuto_file(file())[59], 'x');
     stato.ionogramma_presente = false;
     stato.codice_caso_particolare = "01";
     salvataggio_ionogramma(stato, caselle);
-    EXPECT_EQ(prova::contenuto_file(file())[59], '3');
+    EXPECT_EQ(prova::contenuto_file(file())[59], 'x');
 }

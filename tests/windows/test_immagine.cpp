@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QRadioButton>
 #include <QtTest>
 
 #include <unistd.h>
@@ -234,6 +235,7 @@ private slots:
                  QStringList({stato->text(), "Ionogram file status"}));
         QVERIFY(m_messaggi.mostrati.empty());
 
+        figlio<QRadioButton>(w.get(), "Option2")->setChecked(true); // saving, not checking
         QVERIFY(w->close());
         QVERIFY(prova::contenuto_file(m_stato.sessione.file_risultati) == risultati);
         QVERIFY(prova::contenuto_file(file_ionogramma()) == rdf.byte());
@@ -274,6 +276,7 @@ private slots:
         if (root) std::filesystem::remove(file);
         if (root) prova::scrivi_file(file, risultati);
         else std::filesystem::permissions(file, std::filesystem::perms::owner_all);
+        figlio<QRadioButton>(w.get(), "Option2")->setChecked(true);
         QVERIFY(w->close());
         QCOMPARE(m_messaggi.mostrati.size(), std::size_t{1});
         QVERIFY(prova::contenuto_file(file) == risultati);
@@ -300,6 +303,7 @@ private slots:
 
     void closingSavesTheRecordOfTheBoxes() {
         auto w = apri();
+        figlio<QRadioButton>(w.get(), "Option2")->setChecked(true); // saving, not checking
         QTest::keyClicks(figlio<QLineEdit>(w.get(), "lettera_descrittiva_fof2"), "S");
         QVERIFY(w->close());
         const std::string record = lettura_record(m_stato.sessione.file_risultati, 32);
@@ -312,6 +316,7 @@ private slots:
 
     void closingRefusesBadEsTypesAndAFailedSaveAsks() {
         auto w = apri();
+        figlio<QRadioButton>(w.get(), "Option2")->setChecked(true);
         w->caselle().imposta_testo("Text7", "C1F");
         QVERIFY(!w->close());
         QCOMPARE(m_messaggi.testi().back(), std::string("The format Es Types is not correct!!"));

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QSignalSpy>
+#include <QRadioButton>
 #include <QtTest>
 
 using namespace velaris;
@@ -98,6 +99,8 @@ private slots:
         principale->show();
         principale->caricamento_ionogramma();
         QSignalSpy salvati(principale.get(), &immagine::recordSalvato);
+        // The saving is under test, not the consistency check.
+        principale->findChild<QRadioButton*>("Option2")->setChecked(true);
         principale->close();
         QCOMPARE(salvati.size(), 1);
     }

@@ -1,0 +1,122 @@
+#include "filtro_caselle.h"
+
+#include "rules/lettere.h"
+#include "rules/tipi_es.h"
+#include "windows/immagine.h"
+#include "windows/testo_qt.h"
+
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+
+namespace velaris {
+
+namespace {
+
+constexpr std::string_view casella_tipi_es = "Text7";
+
+} // namespace
+
+filtro_caselle::filtro_caselle(immagine& finestra) : QObject(&finestra), m_finestra(finestra) {}
+
+int carattere_digitato(const QKeyEvent& evento) {
+    switch (evento.key()) {
+    case Qt::Key_Backspace:
+        return tasto_backspace;
+    case Qt::Key_Delete:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        return -1;
+    default:
+        break;
+    }
+    const QString testo = evento.text();
+    if (testo.isEmpty()) return -1;
+    return testo.at(0).unicode();
+}
+
+int codice_virtuale(int tasto_qt) {
+    switch (tasto_qt) {
+    case Qt::Key_Left: return 37;
+    case Qt::Key_Up: return 38;
+    case Qt::Key_Right: return 39;
+    case Qt::Key_Down: return 40;
+    case Qt::Key_Delete: return 46;
+    default: return 0;
+    }
+}
+
+bool filtro_caselle::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (oggetto == &m_finestra) {
+        // Function keys no box has taken reach the window.
+        return evento->type() == QEvent::KeyPress &&
+               m_finestra.tasto_caso_particolare(static_cast<QKeyEvent*>(evento)->key());
+    }
+    auto* casella = qobject_cast<QLineEdit*>(oggetto);
+    if (casella == nullptr) return false;
+    switch (evento->type()) {
+    case QEvent::KeyPress:
+        return tasto(casella, static_cast<QKeyEvent*>(evento));
+    case QEvent::MouseButtonRelease: {
+        const auto* mouse = static_cast<QMouseEvent*>(evento);
+        if (mouse->button() == Qt::LeftButton && casella->rect().contains(mouse->position().toPoint()))
+            clic(casella);
+        return false;
+    }
+    case QEvent::FocusOut: {
+        // Opening a menu, a message box or another window is not leaving the box.
+        const Qt::FocusReason motivo = static_cast<QFocusEvent*>(evento)->reason();
+        if (motivo != Qt::ActiveWindowFocusReason && motivo != Qt::PopupFocusReason &&
+            motivo != Qt::MenuBarFocusReason)
+            uscita_da_casella_lettera(testo_std(casella->objectName()), m_finestra.m_caselle);
+        return false;
+    }
+    default:
+        return false;
+    }
+}
+
+bool filtro_caselle::tasto(QLineEdit* casella, QKeyEvent* evento) {
+    if (m_inoltro) return false;
+    const std::string nome = testo_std(casella->objectName());
+    const bool tipi_es = nome == casella_tipi_es;
+    if (tipi_es && tasto_giu_tipi_es_ingoiato(codice_virtuale(evento->key()))) return true;
+
+    const int carattere = carattere_digitato(*evento);
+    if (carattere < 0) return false;
+    esito_tasto esito;
+    if (tipi_es)
+        esito.carattere = filtro_tasto_tipi_es(testo_std(casella->text()), carattere);
+    else
+        esito = filtro_tasto_lettera(nome, carattere, m_finestra.m_grandezza_corrente,
+                                     m_finestra.m_messaggi);
+    if (esito.carattere == 0) return true;
+    if (esito.carattere == carattere && esito.fuoco.empty()) return false;
+
+    // The box takes the (upper-cased) character under its own typing limit;
+    // then the focus moves on.
+    QKeyEvent inoltrato(QEvent::KeyPress, evento->key(), evento->modifiers(),
+                        QString(QChar(esito.carattere)), evento->isAutoRepeat(),
+                        static_cast<quint16>(evento->count()));
+    m_inoltro = true;
+    QCoreApplication::sendEvent(casella, &inoltrato);
+    m_inoltro = false;
+    if (!esito.fuoco.empty())
+        if (QLineEdit* fuoco = m_finestra.m_caselle.casella_per_nome(esito.fuoco))
+            fuoco->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+void filtro_caselle::clic(QLineEdit* casella) {
+    const clic_casella azione = clic_in_casella(testo_std(casella->objectName()));
+    if (azione.chiave.empty()) return;
+    m_finestra.seleziona(azione.chiave);
+    if (!azione.fuoco.empty()) casella->setFocus(Qt::MouseFocusReason);
+}
+
+} // namespace velaris

@@ -1,0 +1,42 @@
+#pragma once
+// The main window's handlers of the letter boxes and the Es types box, as
+// one event filter: typed characters go through the key filters of the rules
+// before the box sees them, a click selects the box's characteristic, and
+// leaving an M(3000) source box derives the M(3000) letters. Installed on the
+// window itself it also catches the particular-case function keys that no
+// box has taken.
+
+#include <QObject>
+
+class QKeyEvent;
+class QLineEdit;
+
+namespace velaris {
+
+class immagine;
+
+class filtro_caselle : public QObject {
+public:
+    explicit filtro_caselle(immagine& finestra);
+
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
+private:
+    bool tasto(QLineEdit* casella, QKeyEvent* evento);
+    void clic(QLineEdit* casella);
+
+    immagine& m_finestra;
+    bool m_inoltro = false; // a filtered key is being passed on to its box
+};
+
+/// The character a key press types, as the key filters see it: Backspace is
+/// 8; keys that type nothing into a box (arrows, function keys, Delete, Tab,
+/// Return, Esc) give -1 and are left to the box and the window.
+int carattere_digitato(const QKeyEvent& evento);
+
+/// The virtual-key code of the keys the Es types box swallows on key down
+/// (Left 37, Up 38, Right 39, Down 40, Delete 46); 0 for any other key.
+int codice_virtuale(int tasto_qt);
+
+} // namespace velaris

@@ -1,0 +1,114 @@
+// Letter boxes: key filters, clicks, and the M(3000) letters derived when the
+// focus leaves a source box.
+
+#include "rules/caselle_46.h"
+#include "rules/lettere.h"
+
+#include <gtest/gtest.h>
+
+using namespace velaris;
+using prova::finestra;
+
+TEST(Lettere, KeyFilters) {
+    const char* const q = "This is not a qualificative letter!";
+    const char* const d = "This is not a descriptive letter!";
+    const struct { const char *casella, *corrente; int tasto, atteso; const char *fuoco, *messaggio; } casi[] = {
+        {"Text17", "fmin", 'a', 'A', "Text23", ""},
+        {"lettera_qualificativa_muf3000f1", "MUF3000F1", 'u', 'U', "lettera_descrittiva_muf3000f1", ""},
+        {"Text17", "fmin", 'x', 0, "", q},  {"Text28", "hF2", 'B', 0, "", q},
+        {"Text17", "fmin", 8, 8, "", ""},   {"Text23", "fmin", 8, 8, "", ""},
+        {"Text23", "fmin", 'x', 'X', "", ""}, {"Text23", "fmin", 'u', 0, "", d},
+        {"Text44", "fxI", 'J', 0, "", d},
+        // Non-letters vanish silently, the six codes between Z and a too.
+        {"Text17", "fmin", '5', 0, "", ""}, {"Text23", "fmin", ' ', 0, "", ""},
+        {"Text23", "fmin", '[', 0, "", ""}, {"Text17", "fmin", '`', 0, "", ""},
+        {"Text23", "fmin", '@', 0, "", ""}, {"Text23", "fmin", '{', 0, "", ""},
+        {"Text23", "fmin", 0xE9, 0, "", ""},
+        // Not the current characteristic, or a box without a filter: as typed.
+        {"Text17", "hE", 'x', 'x', "", ""}, {"lettera_qualificativa_m3000f2", "MUF3000F2", 'x', 'x', "", ""},
+        {"Text13", "foF2", '5', '5', "", ""},
+    };
+    for (const auto& c : casi) {
+        prova::messaggi_finti messaggi;
+        const esito_tasto esito = filtro_tasto_lettera(c.casella, c.tasto, c.corrente, messaggi);
+        EXPECT_EQ(esito.carattere, c.atteso) << c.casella << ' ' << c.tasto;
+        EXPECT_EQ(esito.fuoco, c.fuoco) << c.casella << ' ' << c.tasto;
+        EXPECT_EQ(messaggi.testi(), *c.messaggio ? std::vector<std::string>{c.messaggio}
+                                                 : std::vector<std::string>{});
+        if (*c.messaggio) {
+            EXPECT_EQ(messaggi.mostrati[0].titolo, "Be careful!!");
+        }
+    }
+    // The refused letters of each kind, and no other.
+    for (char c = 'A'; c <= 'Z'; ++c) {
+        prova::messaggi_finti m;
+        const bool rifiutata = std::string_view("BCFGHKLNPQRSVWXY").find(c) != std::string_view::npos;
+        EXPECT_EQ(filtro_tasto_lettera("Text18", c, "hE", m).carattere == 0, rifiutata) << c;
+        EXPECT_EQ(filtro_tasto_lettera("Text33", c + 32, "hE", m).carattere == 0,
+                  c == 'I' || c == 'J' || c == 'U') << c;
+    }
+}
+
+TEST(Lettere, ClicksSelectAndPlaceTheFocus) {
+    const std::array<const char*, 3> casi[] = {
+        {"Text17", "fmin", ""}, {"Text23", "fmin", "Text23"},
+        {"lettera_descrittiva_fof1", "foF1", "lettera_descrittiva_fof1"},
+        {"Text7", "tipoEs", ""}, {"lettera_descrittiva_m3000f1", "", ""}, {"Text13", "", ""}};
+    for (const auto& [casella, chiave, fuoco] : casi) {
+        EXPECT_EQ(clic_in_casella(casella).chiave, chiave) << casella;
+        EXPECT_EQ(clic_in_casella(casella).fuoco, fuoco) << casella;
+    }
+}
+
+TEST(Lettere, DerivationOfTheM3000Letters) {
+    // foF value q d, MUF value q d, M value and its old q d -> new M q d.
+    // Written for F1; the F2 layer runs on its own boxes.
+    const struct { const char* prima; variante_uscita v; const char* dopo; } casi[] = {
+        {"400 U - 120 D A 300 Z Z", variante_uscita::descrittiva, "D A"},
+        {"400 U - 120 D - 300 Z Z", variante_uscita::descrittiva, "U -"},
+        {"400 - - 120 D - 300 Z Z", variante_uscita::qualificativa, "D -"},
+        {"400 U A 120 D B 300 Z Z", variante_uscita::descrittiva, "- A"},
+        {"400 - A 120 D A 300 Z Z", variante_uscita::descrittiva, "D A"},
+        {"400 U A 120 - - 300 Z Z", variante_uscita::descrittiva, "U A"},
+        {"400 U A 120 U A 300 Z Z", variante_uscita::descrittiva, "U A"},
+        {"400 U A 120 D A 300 Z Z", variante_uscita::descrittiva, "- A"},
+        {"400 U A 120 - A 300 - -", variante_uscita::descrittiva, "U A"},
+        {"400 U B 120 D C - Z Z", variante_uscita::descrittiva, "- B"},
+        {"- U B 120 D C - Z Z", variante_uscita::descrittiva, "- C"},
+        {"- - B 120 - - - Z Z", variante_uscita::descrittiva, "- B"},
+        {"- - B - - C - Z Z", variante_uscita::descrittiva, "- B"},
+        {"400 - - 120 - C - Z Z", variante_uscita::descrittiva, "- C"},
+        {"400 U - 120 D - - Z Z", variante_uscita::descrittiva, "- -"},
+        {"400 U - 120 D - - Z Y", variante_uscita::qualificativa, "- Y"},
+    };
+    const char* const f1[] = {"Text9", "lettera_qualificativa_fof1", "lettera_descrittiva_fof1",
+        "Text10", "lettera_qualificativa_muf3000f1", "lettera_descrittiva_muf3000f1",
+        "Text11", "lettera_qualificativa_m3000f1", "lettera_descrittiva_m3000f1"};
+    const char* const f2[] = {"Text13", "lettera_qualificativa_fof2", "lettera_descrittiva_fof2",
+        "Text15", "lettera_qualificativa_muf3000f2", "lettera_descrittiva_muf3000f2",
+        "Text16", "lettera_qualificativa_m3000f2", "lettera_descrittiva_m3000f2"};
+    const auto scrivi = [](const char* const* nomi, const char* testi, int da) {
+        std::istringstream in(testi);
+        std::string f;
+        for (std::string t; in >> t; ++da) f += std::string(nomi[da]) + "=" + (t == "-" ? "" : t) + " ";
+        return f;
+    };
+    for (const auto& c : casi)
+        for (const auto* nomi : {f1, f2}) {
+            auto caselle = finestra(scrivi(nomi, c.prima, 0) + "Text44=X");
+            derivazione_lettere_m3000(nomi == f1 ? strato_m3000::f1 : strato_m3000::f2, c.v, caselle);
+            auto attese = finestra(scrivi(nomi, c.prima, 0) + "Text44=X " + scrivi(nomi, c.dopo, 7));
+            EXPECT_EQ(prova::differenze(caselle, attese), "") << c.prima << (nomi == f1 ? " F1" : " F2");
+        }
+    // Leaving a box picks the layer and the variant (M values and source letters empty).
+    const std::array<const char*, 4> uscite[] = {
+        {"lettera_qualificativa_fof1", "K", "K", "y"}, {"lettera_descrittiva_muf3000f1", "", "K", "y"},
+        {"lettera_qualificativa_muf3000f2", "K", "K", "y"}, {"lettera_descrittiva_fof2", "K", "", "y"},
+        {"Text23", "K", "K", "n"}, {"lettera_descrittiva_m3000f1", "K", "K", "n"}};
+    for (const auto& [casella, dx1, dx2, derivate] : uscite) {
+        auto caselle = finestra("lettera_descrittiva_m3000f1=K lettera_descrittiva_m3000f2=K");
+        EXPECT_EQ(uscita_da_casella_lettera(casella, caselle), *derivate == 'y') << casella;
+        EXPECT_EQ(caselle.testo("lettera_descrittiva_m3000f1"), dx1) << casella;
+        EXPECT_EQ(caselle.testo("lettera_descrittiva_m3000f2"), dx2) << casella;
+    }
+}
