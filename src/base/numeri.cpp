@@ -118,6 +118,28 @@ std::string numero_stampato(double valore) {
     return testo;
 }
 
+std::string numero_stampato_singolo(float valore) {
+    // to_chars never looks at the locale; %g-style output with 7 digits.
+    std::array<char, 40> buffer{};
+    const auto risultato = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                         static_cast<double>(valore),
+                                         std::chars_format::general, 7);
+    std::string testo(buffer.data(), risultato.ptr);
+    for (char& c : testo)
+        if (c == 'e') c = 'E';
+    if (testo.rfind("0.", 0) == 0)
+        testo.erase(0, 1);
+    else if (testo.rfind("-0.", 0) == 0)
+        testo.erase(1, 1);
+    if (testo == "-0") testo = "0";
+    if (testo[0] != '-') testo.insert(testo.begin(), ' ');
+    return testo;
+}
+
+float passo_singolo(float valore, double passo) {
+    return static_cast<float>(static_cast<double>(valore) + passo);
+}
+
 std::string testo_breve_float(float valore, char separatore) {
     std::array<char, 48> buffer{};
     const auto risultato = std::to_chars(buffer.data(), buffer.data() + buffer.size(), valore);

@@ -51,6 +51,17 @@ std::int16_t intero16_da_testo(std::string_view testo);
 /// 1E+15 and above, or below 1E-4, use the exponent form " 1E+15".
 std::string numero_stampato(double valore);
 
+/// The printed form of a 32-bit float: as numero_stampato, but to the float's
+/// own precision of 7 significant digits, as a float is printed. 27.4f gives
+/// " 27.4" (not the 15 digits of its binary value), 9.5f " 9.5", 15.0f " 15".
+/// Magnitudes of 1E+07 and above, or below 1E-4, use the exponent form.
+std::string numero_stampato_singolo(float valore);
+
+/// One step of a 32-bit float variable: `valore` + `passo` computed in double
+/// and stored back as a 32-bit float (rounded to nearest). Repeated steps of
+/// 0.1 therefore drift exactly as such a variable does.
+float passo_singolo(float valore, double passo);
+
 /// The shortest decimal text that reads back as the same 32-bit float,
 /// with a zero before the point and no leading blank: 0.05f -> "0.05",
 /// 5.0f -> "5". `separatore` replaces the "." (the system's decimal separator

@@ -1,0 +1,75 @@
+// The click's text and its rounding by digits, for every pixel of the plot
+// against the arithmetic the rounding must equal (half up of the exact value),
+// and each branch on the texts that reach it.
+
+#include "scaling/testo_click.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace velaris;
+
+namespace {
+
+std::string altezza(int y) { return valore_chilometri(testo_click_altezza(static_cast<float>(y))); }
+std::string centesimi(int x) { return *valore_centesimi(testo_click_frequenza(static_cast<float>(x))); }
+std::string decimi(int x) { return *valore_decimi(testo_click_frequenza(static_cast<float>(x))); }
+
+} // namespace
+
+TEST(TestoClick, HeightsAreWholeKilometresHalfUpAndGridRowsTheirLabels) {
+    const std::pair<int, int> righe[] = {{12, 100}, {102, 200}, {190, 300}, {280, 400},
+                                         {368, 500}, {458, 600}, {546, 700}};
+    for (int y = 1; y <= 600; ++y) {
+        // h = 1.125 y + 85.5 = (9 y + 684) / 8 km; half up is (9 y + 688) / 8.
+        int atteso = (9 * y + 684 + 4) / 8;
+        for (const auto& [riga, km] : righe)
+            if (y == riga) atteso = km;
+        ASSERT_EQ(altezza(y), std::to_string(atteso)) << "y = " << y;
+    }
+    EXPECT_EQ(altezza(280), "400"); // the formula gives 400.5
+    EXPECT_EQ(altezza(279), "399"); // 399.375
+    EXPECT_EQ(testo_click_altezza(279), " 399.375");
+    EXPECT_EQ(valore_chilometri(" 90"), "90");
+}
+
+TEST(TestoClick, FoEAndFoF1AreHundredthsHalfUp) {
+    for (int x = 1; x <= 3; ++x) EXPECT_EQ(centesimi(x), "100") << x; // read as 1 MHz
+    for (int x = 4; x <= 363; ++x) {
+        // 100 f = 2.5 x + 90 = (5 x + 180) / 2; half up is (5 x + 181) / 2.
+        ASSERT_EQ(centesimi(x), std::to_string((5 * x + 181) / 2)) << "x = " << x;
+    }
+    EXPECT_EQ(centesimi(363), "998"); // 9.975 MHz
+}
+
+TEST(TestoClick, OtherFrequenciesAreTenthsHalfUp) {
+    for (int x = 1; x <= 3; ++x) EXPECT_EQ(decimi(x), "10") << x;
+    for (int x = 4; x <= 764; ++x) {
+        // 10 f = (x + 36) / 4; half up is (x + 38) / 4.
+        ASSERT_EQ(decimi(x), std::to_string((x + 38) / 4)) << "x = " << x;
+    }
+}
+
+TEST(TestoClick, RoundingBranchesOnTheirTexts) {
+    const struct {
+        const char* testo;
+        const char* centesimi;
+        const char* decimi;
+    } casi[] = {
+        {" 3", "300", "30"},         {"1", "100", "10"},          {" 3.4", "340", "34"},
+        {" 3.45", "345", "35"},      {" 3.425", "343", "34"},     {" 3.475", "348", "35"},
+        {" 5.95", "595", "60"},      {" 5.45", "545", "55"},      {" 5.475", "548", "55"},
+        {" 5.425", "543", "54"},     {" 9.95", "995", "100"},     {" 19.975", "1998", "200"},
+        {" 12.025", "1203", "120"},
+    };
+    for (const auto& caso : casi) {
+        EXPECT_EQ(valore_centesimi(caso.testo), caso.centesimi) << caso.testo;
+        EXPECT_EQ(valore_decimi(caso.testo), caso.decimi) << caso.testo;
+    }
+    // More than three decimals leave the box as it is.
+    EXPECT_EQ(valore_centesimi(" 3.4251"), std::nullopt);
+    EXPECT_EQ(valore_decimi(" 3.4251"), std::nullopt);
+    EXPECT_EQ(posizione_punto(" 3.425"), 3);
+    EXPECT_EQ(posizione_punto("100"), 0);
+}
