@@ -4,6 +4,7 @@
 #include "display/echi.h"
 #include "display/lettura_cursore.h"
 #include "display/superficie.h"
+#include "ionogram/stazioni.h"
 #include "rules/tipi_es.h"
 #include "scaling/tabella_grandezze.h"
 #include "windows/etichetta_cliccabile.h"
@@ -62,7 +63,7 @@ QLabel* etichetta_fissa(const QString& nome, const QString& testo, QWidget* pare
 immagine::immagine(stato_programma& stato, messaggi& messaggi, QWidget* parent)
     : QMainWindow(parent), m_stato(stato), m_messaggi(messaggi),
       m_grafico(new superficie_grafico(geometria_grafico::finestra_principale(), this)),
-      m_caselle(m_grafico) {
+      m_caselle(m_grafico), m_scalatura(m_caselle, m_messaggi, *this, stazione_sistema) {
     setObjectName("immagine");
     setCentralWidget(m_grafico);
     crea_menu();
@@ -70,6 +71,8 @@ immagine::immagine(stato_programma& stato, messaggi& messaggi, QWidget* parent)
     crea_controlli();
     collega_regole();
     connect(m_grafico, &superficie_grafico::puntatoreMosso, this, &immagine::puntatore_mosso);
+    connect(m_grafico, &superficie_grafico::premuto, this, &immagine::premuto_sul_grafico);
+    installa_anteprima_tasti();
     disegno_grafico_vuoto(m_grafico->immagine(), m_grafico->geometria(),
                           palette().color(QPalette::HighlightedText));
     adjustSize();
@@ -290,6 +293,7 @@ void immagine::seleziona(std::string_view chiave) {
     applica_selezione(
         seleziona_grandezza(chiave, m_caselle, m_giorno_notte, m_stato.ionogramma_presente));
     if (chiave == chiave_tipi_es) selezione_tipi_es();
+    seleziona_muf(chiave);
 }
 
 void immagine::applica_selezione(const esito_selezione& esito) {

@@ -10,6 +10,7 @@
 #include "base/porte.h"
 #include "ionogram/dati_ionogramma.h"
 #include "rules/casi_particolari.h"
+#include "scaling/scalatura.h"
 #include "scaling/selezione.h"
 #include "session/caricamento.h"
 #include "session/stato_programma.h"
@@ -33,7 +34,7 @@ class superficie_grafico;
 class etichetta_cliccabile;
 class filtro_caselle;
 
-class immagine : public QMainWindow, private vista_ionogramma {
+class immagine : public QMainWindow, private vista_ionogramma, private vista_scalatura {
     Q_OBJECT
 public:
     immagine(stato_programma& stato, messaggi& messaggi, QWidget* parent = nullptr);
@@ -50,6 +51,20 @@ public:
     const std::string& giorno_notte() const { return m_giorno_notte; }
     caselle_testo& caselle() { return m_caselle; }
     const QImage& superficie() const;
+
+    /// The mouse-button handler of the window on plot coordinates: button 1
+    /// left, 2 right, 4 middle; `shift` is not used. A right click applies an
+    /// Es-missing case, any other click on the plot scales the current
+    /// characteristic. (immagine_scala.cpp)
+    void Form_MouseDown(std::int16_t pulsante, std::int16_t shift, float x, float y);
+
+    /// The window's key handler. It sees every key pressed in the window
+    /// before the control with the focus and never swallows it: the key goes
+    /// on to that control afterwards. (immagine_tastiera.cpp)
+    void Form_KeyDown(int tasto, Qt::KeyboardModifiers modificatori);
+
+    /// The variables of the clicks and of the MUF curve.
+    const variabili_scalatura& variabili() const { return m_scalatura.variabili(); }
 
     /// The right click on the plot: Daytime or Nighttime Es missing, by foE.
     void clic_destro_mancanza_es();
@@ -107,6 +122,18 @@ private:
     void imposta_stato_file(const std::string& testo, const std::string& percorsi) override;
     char separatore_decimale() const override;
 
+    // vista_scalatura (immagine_scala.cpp)
+    void ridisegna_ionogramma(bool pulisci) override;
+    void disegna_curva_trasmissione(const std::vector<punto_grafico>& vertici) override;
+    void caso_es_mancante_da_clic(bool di_giorno) override;
+
+    // immagine_scala.cpp
+    void premuto_sul_grafico(Qt::MouseButton pulsante, int x, int y);
+    void seleziona_muf(std::string_view chiave);
+    void tasto_muf(int passo_decimi);
+    // immagine_tastiera.cpp
+    void installa_anteprima_tasti();
+
     void crea_tabella();
     void crea_controlli();
     void crea_menu();
@@ -129,6 +156,7 @@ private:
     dati_ionogramma m_dati;
     superficie_grafico* m_grafico = nullptr;
     caselle_qt m_caselle;
+    scalatura m_scalatura;
     std::string m_grandezza_corrente = "foF2";
     std::string m_giorno_notte = "d";
     std::map<std::string, etichetta_cliccabile*, std::less<>> m_etichette;

@@ -35,6 +35,9 @@ void superficie_grafico::mouseMoveEvent(QMouseEvent* evento) {
 
 void superficie_grafico::mousePressEvent(QMouseEvent* evento) {
     const QPoint p = pixel_sotto(evento);
+    // A press that a label standing on the surface did not take reaches the
+    // surface too; only presses on the surface itself count.
+    if (childAt(p) != nullptr) return;
     emit premuto(evento->button(), m_geometria.x_da_colonna(p.x()), m_geometria.y_da_riga(p.y()));
 }
 
