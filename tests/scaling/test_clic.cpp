@@ -1,7 +1,6 @@
-// Form_MouseDown on the boxes: the right click, the gate, the questions and
-// order checks of the heights, the foE/foF1 and tenths groups with their
-// rules, and the MUF(3000) limits with M(3000) after a click on fo.
-// Positions are chosen from the mapping f = 0.025 x + 0.9, h = 1.125 y + 85.5.
+// Form_MouseDown on the boxes, one table per rule family. Positions come from
+// the mapping f = 0.025 x + 0.9, h = 1.125 y + 85.5; a message is written
+// "title|text", with "?" in front for a Yes/No box.
 
 #include "common/fakes.h"
 #include "common/vista_scalatura_finta.h"
@@ -13,310 +12,166 @@ using namespace velaris;
 
 namespace {
 
-constexpr const char* continuare = "\r\nDo you want to continue?";
+using testi = std::vector<std::pair<const char*, const char*>>;
+const std::string cont = "\r\nDo you want to continue?";
 
-/// Plot column of a frequency in MHz (x = 40 f - 36).
+/// Plot column of a frequency in MHz.
 float x_di(double mhz) { return static_cast<float>(40.0 * mhz - 36.0); }
 
-struct banco {
+struct caso {
+    const char* grandezza;
+    float x, y;
+    testi prima;
+    testi dopo; ///< "" expects an empty box
+    std::vector<std::string> messaggi = {};
+    std::deque<bool> risposte = {};
+    const char* stazione = "Ostrand";
+    float frequenza_iniziale = 1.0f;
+};
+
+void verifica(const caso& c) {
     prova::caselle_finte caselle;
     prova::messaggi_finti messaggi;
     prova::vista_scalatura_finta vista;
-    scalatura s{caselle, messaggi, vista, "Ostrand"};
-    float frequenza_iniziale = 1.0f;
-
-    void clic(std::string_view grandezza, float x, float y = 300.0f, bool presente = true) {
-        s.clic(1, x, y, grandezza, presente, frequenza_iniziale);
-    }
-    std::string operator[](std::string_view nome) const { return caselle.testo(nome); }
-    void poni(std::initializer_list<std::pair<const char*, const char*>> testi) {
-        for (const auto& [nome, testo] : testi) caselle.imposta_testo(nome, testo);
-    }
-};
+    scalatura s(caselle, messaggi, vista, c.stazione);
+    for (const auto& [nome, testo] : c.prima) caselle.imposta_testo(nome, testo);
+    messaggi.risposte = c.risposte;
+    s.clic(1, c.x, c.y, c.grandezza, true, c.frequenza_iniziale);
+    const std::string dove = std::string(c.grandezza) + " at " + std::to_string(c.x) + ", " +
+                             std::to_string(c.y);
+    for (const auto& [nome, testo] : c.dopo) EXPECT_EQ(caselle.testo(nome), testo) << dove << " " << nome;
+    std::vector<std::string> mostrati;
+    for (const auto& m : messaggi.mostrati) mostrati.push_back((m.domanda ? "?" : "") + m.titolo + "|" + m.testo);
+    EXPECT_EQ(mostrati, c.messaggi) << dove;
+}
 
 } // namespace
 
-TEST(Clic, RightClickChoosesTheEsMissingCaseAnywhere) {
-    const struct {
-        const char* foe;
-        const char* lettera;
-        const char* atteso;
-    } casi[] = {{"", "A", "es giorno"}, {"310", "", "es giorno"}, {"", "", "es notte"}};
-    for (const auto& caso : casi) {
-        banco b;
-        b.poni({{"Text3", caso.foe}, {"Text34", caso.lettera}});
-        b.s.clic(2, 2000.0f, -40.0f, "tipoEs", false, 1.0f); // off the plot, no ionogram
-        EXPECT_EQ(b.vista.chiamate, std::vector<std::string>{caso.atteso}) << caso.foe;
+TEST(Clic, RightClickAndGate) {
+    for (const auto& [foe, lettera, atteso] : {std::tuple{"", "A", "es giorno"},
+                                              {"310", "", "es giorno"}, {"", "", "es notte"}}) {
+        prova::caselle_finte caselle;
+        prova::messaggi_finti messaggi;
+        prova::vista_scalatura_finta vista;
+        scalatura s(caselle, messaggi, vista, "Ostrand");
+        caselle.imposta_testo("Text3", foe);
+        caselle.imposta_testo("Text34", lettera);
+        s.clic(2, 2000.0f, -40.0f, "tipoEs", false, 1.0f); // anywhere, even without ionogram
+        EXPECT_EQ(vista.chiamate, std::vector<std::string>{atteso}) << foe << lettera;
+        // Off the plot, without an ionogram, or on a key that is not clicked.
+        for (const auto& [x, y, chiave, presente] :
+             {std::tuple{765.0f, 300.0f, "foF2", true}, {100.0f, 601.0f, "foF2", true},
+              {0.0f, 300.0f, "foF2", true}, {100.0f, 300.0f, "foF2", false},
+              {100.0f, 300.0f, "MUF3000F2", true}, {100.0f, 300.0f, "tipoEs", true}})
+            s.clic(1, x, y, chiave, presente, 1.0f);
+        EXPECT_EQ(caselle.testi.size(), 2u);
     }
+    verifica({"foF2", 764, 600, {}, {{"Text13", "200"}}}); // the last pixel of the plot
 }
 
-TEST(Clic, OffThePlotOrWithoutIonogramNothingChanges) {
-    banco b;
-    b.clic("foF2", 765.0f);
-    b.clic("foF2", 100.0f, 601.0f);
-    b.clic("foF2", 0.0f);
-    b.clic("foF2", 100.0f, 300.0f, false);
-    b.clic("MUF3000F2", 100.0f);
-    b.clic("tipoEs", 100.0f);
-    EXPECT_TRUE(b.caselle.testi.empty());
-    EXPECT_TRUE(b.messaggi.mostrati.empty());
-    b.clic("foF2", 764.0f, 600.0f); // the last pixel is on the plot
-    EXPECT_EQ(b["Text13"], "200");
-}
-
-TEST(Clic, ImplausibleHeightsAreQuestioned) {
-    const struct {
-        const char* chiave;
-        const char* casella;
-        float y;
-        bool chiesto;
-    } casi[] = {
-        {"hE", "Text2", 57, false},    {"hE", "Text2", 58, true},     {"hEs", "Text5", 97, false},
-        {"hEs", "Text5", 98, true},    {"hF", "Text8", 83, true},     {"hF", "Text8", 84, false},
-        {"hF", "Text8", 280, false},   {"hF", "Text8", 281, true},    {"hF2", "Text12", 101, true},
-        {"hF2", "Text12", 102, false}, {"hF2", "Text12", 458, false}, {"hF2", "Text12", 459, true},
+TEST(Clic, HeightsQuestionsAndOrderChecks) {
+    const std::string impossibile = "?Be careful!!!|Impossible value for this characteristic!!" + cont;
+    const std::string he_hes = "?Be careful!|(h'E-10) cannot be greater than h'Es" + cont;
+    const std::string hes_hf = "?Be careful!|h'Es cannot be greater than h'F" + cont;
+    const std::string hf_hf2 = "?Be careful!|h'F cannot be greater than h'F2" + cont;
+    const caso casi[] = {
+        // The limits of plausibility; No keeps the box as it was.
+        {"hE", 0, 57, {}, {{"Text2", "150"}}},
+        {"hE", 0, 58, {{"Text2", "1"}}, {{"Text2", "1"}}, {impossibile}, {false}},
+        {"hE", 0, 58, {}, {{"Text2", "151"}}, {impossibile}, {true}},
+        {"hEs", 0, 97, {}, {{"Text5", "195"}}},
+        {"hEs", 0, 98, {}, {{"Text5", "196"}}, {impossibile}, {true}},
+        {"hF", 0, 83, {}, {{"Text8", ""}}, {impossibile}, {false}},
+        {"hF", 0, 84, {}, {{"Text8", "180"}}},
+        {"hF", 0, 280, {}, {{"Text8", "400"}}},
+        {"hF", 0, 281, {}, {{"Text8", ""}}, {impossibile}, {false}},
+        {"hF2", 0, 101, {}, {{"Text12", ""}}, {impossibile}, {false}},
+        {"hF2", 0, 102, {}, {{"Text12", "200"}}},
+        {"hF2", 0, 458, {}, {{"Text12", "600"}}},
+        {"hF2", 0, 459, {}, {{"Text12", ""}}, {impossibile}, {false}},
+        // y 40 = 130.5 km -> "131": 131 - 10 against h'Es. A blank box is not empty.
+        {"hE", 0, 40, {{"Text5", "110"}}, {{"Text2", ""}}, {he_hes}, {false}},
+        {"hE", 0, 40, {{"Text5", "121"}}, {{"Text2", "131"}}},
+        {"hE", 0, 40, {{"Text5", " "}}, {{"Text2", "131"}}, {he_hes}, {true}},
+        // y 20 = 108 km: the first check kept, the second taken back.
+        {"hEs", 0, 20, {{"Text2", "120"}, {"Text8", "100"}}, {{"Text5", ""}}, {he_hes, hes_hf},
+         {true, false}},
+        {"hEs", 0, 20, {{"Text2", "118"}, {"Text8", "108"}}, {{"Text5", "108"}}},
+        // y 100 = 198 km; a No ends the click before the next check.
+        {"hF", 0, 100, {{"Text5", "200"}, {"Text12", "190"}}, {{"Text8", "198"}}, {hes_hf, hf_hf2},
+         {true, true}},
+        {"hF", 0, 100, {{"Text5", "200"}, {"Text12", "190"}}, {{"Text8", ""}}, {hes_hf}, {false}},
+        // y 150 = 254.25 km.
+        {"hF2", 0, 150, {{"Text8", "260"}}, {{"Text12", ""}}, {hf_hf2}, {false}},
+        {"hF2", 0, 150, {{"Text8", "254"}}, {{"Text12", "254"}}},
     };
-    for (const auto& caso : casi) {
-        for (const bool si : {false, true}) {
-            banco b;
-            b.poni({{caso.casella, "123"}});
-            b.messaggi.risposte = {si};
-            b.clic(caso.chiave, 100.0f, caso.y);
-            const bool scritto = b[caso.casella] != "123";
-            EXPECT_EQ(scritto, !caso.chiesto || si) << caso.chiave << " y = " << caso.y;
-            EXPECT_EQ(b.messaggi.mostrati.size(), caso.chiesto ? 1u : 0u) << caso.chiave;
-        }
-    }
-    banco b;
-    b.messaggi.risposte = {true};
-    b.clic("hF", 100.0f, 300.0f);
-    ASSERT_EQ(b.messaggi.mostrati.size(), 1u);
-    EXPECT_TRUE(b.messaggi.mostrati[0].domanda);
-    EXPECT_EQ(b.messaggi.mostrati[0].titolo, "Be careful!!!");
-    EXPECT_EQ(b.messaggi.mostrati[0].testo,
-              std::string("Impossible value for this characteristic!!") + continuare);
-    EXPECT_EQ(b["Text8"], "423"); // 423 km = row 300
+    for (const auto& c : casi) verifica({c.grandezza, 100.0f, c.y, c.prima, c.dopo, c.messaggi, c.risposte});
 }
 
-TEST(Clic, HeightOrderChecksKeepOrTakeBackTheValue) {
-    const std::string he_hes = "(h'E-10) cannot be greater than h'Es";
-    const std::string hes_hf = "h'Es cannot be greater than h'F";
-    const std::string hf_hf2 = "h'F cannot be greater than h'F2";
-    const struct {
-        const char* chiave;
-        float y;
-        std::vector<std::pair<const char*, const char*>> prima;
-        std::deque<bool> risposte;
-        std::vector<std::string> messaggi;
-        const char* casella;
-        const char* valore;
-    } casi[] = {
-        // 130.5 km -> "131"; 131 - 10 > 110.
-        {"hE", 40, {{"Text5", "110"}}, {false}, {he_hes}, "Text2", ""},
-        {"hE", 40, {{"Text5", "121"}}, {}, {}, "Text2", "131"},
-        // A blank is not empty: it reads 0.
-        {"hE", 40, {{"Text5", " "}}, {true}, {he_hes}, "Text2", "131"},
-        // 108 km: the first check kept, the second taken back.
-        {"hEs", 20, {{"Text2", "120"}, {"Text8", "100"}}, {true, false}, {he_hes, hes_hf},
-         "Text5", ""},
-        {"hEs", 20, {{"Text2", "118"}, {"Text8", "108"}}, {}, {}, "Text5", "108"},
-        // 198 km.
-        {"hF", 100, {{"Text5", "200"}, {"Text12", "190"}}, {true, true}, {hes_hf, hf_hf2},
-         "Text8", "198"},
-        {"hF", 100, {{"Text5", "200"}, {"Text12", "190"}}, {false}, {hes_hf}, "Text8", ""},
-        // 254.25 km -> "254".
-        {"hF2", 150, {{"Text8", "260"}}, {false}, {hf_hf2}, "Text12", ""},
-        {"hF2", 150, {{"Text8", "254"}}, {}, {}, "Text12", "254"},
+TEST(Clic, FrequenciesFminAndEsLetters) {
+    const std::string fmin_foe = "?Be careful!|fmin cannot be greater than foE" + cont;
+    const caso casi[] = {
+        {"foE", 364, 300, {{"Text3", "345"}}, {{"Text3", "345"}},
+         {"Be careful|Impossible value for this characteristic!!"}},
+        {"foE", 363, 300, {}, {{"Text3", "998"}}},
+        {"foE", 1, 300, {}, {{"Text3", "100"}}},
+        {"foE", x_di(2.5), 300, {{"Text1", "30"}}, {{"Text3", ""}}, {fmin_foe}, {false}},
+        {"foE", x_di(3.0), 300, {{"Text1", "30"}}, {{"Text3", "300"}}},
+        {"foF1", x_di(2.5), 300, {}, {{"Text9", "250"}}},
+        // fmin at or below the first sounding frequency takes it, letters "E" "E".
+        {"fmin", x_di(1.2), 300, {}, {{"Text1", "15"}, {"Text17", "E"}, {"Text23", "E"}}, {}, {}, "Ostrand", 1.5f},
+        {"fmin", x_di(1.5), 300, {}, {{"Text1", "15"}, {"Text17", "E"}}, {}, {}, "Ostrand", 1.5f},
+        {"fmin", x_di(1.6), 300, {}, {{"Text1", "16"}, {"Text17", ""}}, {}, {}, "Ostrand", 1.5f},
+        {"fmin", 1, 300, {}, {{"Text1", "10"}, {"Text17", ""}}, {}, {}, "Ostrand", 0.5f},
+        {"fmin", x_di(3.0), 300, {{"Text3", "250"}}, {{"Text1", ""}}, {fmin_foe}, {false}},
+        // fbEs against foEs: equal "A" "A", above "U" "Y".
+        {"fbEs", x_di(4.0), 300, {{"Text4", "40"}}, {{"Text6", "40"}, {"Text22", "A"}, {"Text37", "A"}}},
+        {"fbEs", x_di(4.5), 300, {{"Text4", "40"}}, {{"Text22", "U"}, {"Text37", "Y"}}},
+        {"fbEs", x_di(3.5), 300, {{"Text4", "40"}}, {{"Text22", ""}, {"Text37", ""}}},
+        {"fbEs", x_di(4.5), 300, {}, {{"Text22", ""}}},
+        {"foEs", x_di(3.5), 300, {{"Text6", "40"}}, {{"Text4", "35"}, {"Text22", "U"}, {"Text37", "Y"}}},
     };
-    for (const auto& caso : casi) {
-        banco b;
-        for (const auto& [nome, testo] : caso.prima) b.caselle.imposta_testo(nome, testo);
-        b.messaggi.risposte = caso.risposte;
-        b.clic(caso.chiave, 100.0f, caso.y);
-        EXPECT_EQ(b[caso.casella], caso.valore) << caso.chiave << " " << caso.prima[0].second;
-        std::vector<std::string> attesi;
-        for (const auto& m : caso.messaggi) attesi.push_back(m + continuare);
-        EXPECT_EQ(b.messaggi.testi(), attesi) << caso.chiave;
-        for (const auto& m : b.messaggi.mostrati) EXPECT_EQ(m.titolo, "Be careful!");
-    }
-}
-
-TEST(Clic, FoEAndFoF1) {
-    banco b;
-    b.poni({{"Text3", "345"}});
-    b.clic("foE", 364.0f); // 10.0 MHz
-    ASSERT_EQ(b.messaggi.mostrati.size(), 1u);
-    EXPECT_FALSE(b.messaggi.mostrati[0].domanda);
-    EXPECT_EQ(b.messaggi.mostrati[0].titolo, "Be careful");
-    EXPECT_EQ(b.messaggi.mostrati[0].testo, "Impossible value for this characteristic!!");
-    EXPECT_EQ(b["Text3"], "345");
-    b.clic("foE", 363.0f);
-    EXPECT_EQ(b["Text3"], "998");
-    b.clic("foE", 1.0f);
-    EXPECT_EQ(b["Text3"], "100");
-
-    // fmin 3.0 MHz against foE 2.5 MHz.
-    b.poni({{"Text1", "30"}});
-    b.messaggi = {};
-    b.messaggi.risposte = {false};
-    b.clic("foE", x_di(2.5));
-    ASSERT_EQ(b.messaggi.mostrati.size(), 1u);
-    EXPECT_EQ(b.messaggi.mostrati[0].titolo, "Be careful!");
-    EXPECT_EQ(b.messaggi.mostrati[0].testo, std::string("fmin cannot be greater than foE") + continuare);
-    EXPECT_EQ(b["Text3"], "");
-    b.clic("foE", x_di(3.0));
-    EXPECT_EQ(b["Text3"], "300");
-
-    // foF1 remembers its click; foE does not.
-    b.clic("foF1", 64.0f, 190.0f);
-    EXPECT_EQ(b["Text9"], "250");
-    EXPECT_FLOAT_EQ(b.s.variabili().frequenza_click_fof1, 2.5f);
-    EXPECT_FLOAT_EQ(b.s.variabili().altezza_click_fof1, 299.25f);
-    EXPECT_EQ(b.s.variabili().frequenza_click_fof2, 0.0f);
-}
-
-TEST(Clic, TenthsGroupAndFminAtTheFirstSoundingFrequency) {
-    banco b;
-    b.clic("foF2", x_di(5.95)); // not a whole pixel: a float x as the handler takes
-    EXPECT_EQ(b["Text13"], "60");
-    b.clic("foEs", x_di(5.45));
-    EXPECT_EQ(b["Text4"], "55");
-    b.clic("foF2", 264.0f, 190.0f);
-    EXPECT_EQ(b["Text13"], "75");
-    EXPECT_FLOAT_EQ(b.s.variabili().frequenza_click_fof2, 7.5f);
-    EXPECT_FLOAT_EQ(b.s.variabili().altezza_click_fof2, 299.25f);
-
-    const struct {
-        float iniziale;
-        float x;
-        const char* valore;
-        const char* lettere;
-    } casi[] = {
-        {1.5f, x_di(1.2), "15", "EE"}, {1.5f, x_di(1.6), "16", ""},
-        {1.5f, x_di(1.5), "15", "EE"}, {0.5f, 1.0f, "10", ""},
-        {1.0f, 1.0f, "10", "EE"},
-    };
-    for (const auto& caso : casi) {
-        banco f;
-        f.frequenza_iniziale = caso.iniziale;
-        f.clic("fmin", caso.x);
-        EXPECT_EQ(f["Text1"], caso.valore) << caso.iniziale << " " << caso.x;
-        EXPECT_EQ(f["Text17"] + f["Text23"], caso.lettere) << caso.iniziale << " " << caso.x;
-    }
-
-    // fmin above foE, after the first-frequency rule.
-    banco c;
-    c.poni({{"Text3", "250"}});
-    c.messaggi.risposte = {false};
-    c.clic("fmin", x_di(3.0));
-    EXPECT_EQ(c.messaggi.testi(),
-              std::vector<std::string>{std::string("fmin cannot be greater than foE") + continuare});
-    EXPECT_EQ(c["Text1"], "");
-}
-
-TEST(Clic, FbEsLettersAgainstFoEs) {
-    const struct {
-        const char* chiave;
-        float x;
-        const char* altra;
-        const char* lettere;
-    } casi[] = {
-        {"fbEs", x_di(4.0), "40", "AA"}, {"fbEs", x_di(4.5), "40", "UY"},
-        {"fbEs", x_di(3.5), "40", ""},   {"foEs", x_di(4.0), "40", "AA"},
-        {"foEs", x_di(3.5), "40", "UY"}, {"fbEs", x_di(4.5), "", ""},
-    };
-    for (const auto& caso : casi) {
-        banco b;
-        b.poni({{std::string_view(caso.chiave) == "fbEs" ? "Text4" : "Text6", caso.altra}});
-        b.clic(caso.chiave, caso.x);
-        EXPECT_EQ(b["Text22"] + b["Text37"], caso.lettere) << caso.chiave << " " << caso.x;
-    }
+    for (const auto& c : casi) verifica(c);
 }
 
 TEST(Clic, FxIAndFoF2AtTheStation) {
     EXPECT_EQ(scarto_stazione("Ostrand"), 5);
-    EXPECT_EQ(scarto_stazione("PSV"), 9);
     EXPECT_EQ(scarto_stazione("Kesh Amar"), 6);
     EXPECT_EQ(scarto_stazione("QX106"), 6);
-    const struct {
-        const char* stazione;
-        const char* chiave;
-        float x;
-        std::vector<std::pair<const char*, const char*>> prima;
-        const char* fof2;
-        const char* fxi;
-        const char* lettere; ///< fxI q.l., fxI d.l., foF2 q.l., each "-" when empty
-    } casi[] = {
-        // fxI 0.1 MHz from foF2: fxI follows from foF2.
-        {"Ostrand", "fxI", x_di(7.1), {{"Text13", "70"}, {"lettera_qualificativa_fof2", "A"}},
-         "70", "75", "O--"},
-        {"PSV", "fxI", x_di(7.1), {{"Text13", "70"}}, "70", "79", "O--"},
-        // Exactly D above foF2: kept, marked X.
-        {"Ostrand", "fxI", x_di(7.5), {{"Text13", "70"}}, "70", "75", "-X-"},
-        {"Ostrand", "fxI", x_di(7.6), {{"Text13", "70"}}, "70", "76", "---"},
-        {"Ostrand", "fxI", x_di(7.5), {}, "", "75", "---"},
+    const char* qfo = "lettera_qualificativa_fof2";
+    const caso casi[] = {
+        // fxI 0.1 MHz from foF2: fxI follows from foF2, D higher.
+        {"fxI", x_di(7.1), 0, {{"Text13", "70"}, {qfo, "A"}}, {{"Text14", "75"}, {"Text30", "O"}, {qfo, ""}, {"Text44", ""}}},
+        {"fxI", x_di(7.1), 0, {{"Text13", "70"}}, {{"Text14", "79"}, {"Text30", "O"}}, {}, {}, "PSV"},
+        // Exactly D above: kept and marked "X".
+        {"fxI", x_di(7.5), 0, {{"Text13", "70"}}, {{"Text14", "75"}, {"Text30", ""}, {"Text44", "X"}}},
+        {"fxI", x_di(7.6), 0, {{"Text13", "70"}}, {{"Text14", "76"}, {"Text30", ""}, {"Text44", ""}}},
+        {"fxI", x_di(7.5), 0, {}, {{"Text14", "75"}, {"Text44", ""}}},
         // foF2 within 0.2 MHz of fxI: foF2 follows from fxI.
-        {"Ostrand", "foF2", x_di(7.6), {{"Text14", "75"}}, "70", "75", "-XJ"},
-        {"Ostrand", "foF2", x_di(7.3), {{"Text14", "75"}}, "70", "75", "-XJ"},
-        {"Ostrand", "foF2", x_di(7.2), {{"Text14", "75"}}, "72", "75", "---"},
+        {"foF2", x_di(7.6), 0, {{"Text14", "75"}}, {{"Text13", "70"}, {"Text44", "X"}, {qfo, "J"}}},
+        {"foF2", x_di(7.3), 0, {{"Text14", "75"}}, {{"Text13", "70"}, {"Text44", "X"}, {qfo, "J"}}},
+        {"foF2", x_di(7.2), 0, {{"Text14", "75"}}, {{"Text13", "72"}, {"Text44", ""}, {qfo, ""}}},
     };
-    for (const auto& caso : casi) {
-        prova::caselle_finte caselle;
-        prova::messaggi_finti messaggi;
-        prova::vista_scalatura_finta vista;
-        scalatura s(caselle, messaggi, vista, caso.stazione);
-        for (const auto& [nome, testo] : caso.prima) caselle.imposta_testo(nome, testo);
-        s.clic(1, caso.x, 300.0f, caso.chiave, true, 1.0f);
-        const auto lettera = [&](const char* nome) {
-            const std::string t = caselle.testo(nome);
-            return t.empty() ? std::string("-") : t;
-        };
-        EXPECT_EQ(caselle.testo("Text13"), caso.fof2) << caso.chiave << " " << caso.x;
-        EXPECT_EQ(caselle.testo("Text14"), caso.fxi) << caso.chiave << " " << caso.x;
-        EXPECT_EQ(lettera("Text30") + lettera("Text44") + lettera("lettera_qualificativa_fof2"),
-                  caso.lettere)
-            << caso.chiave << " " << caso.x;
-    }
+    for (const auto& c : casi) verifica({c.grandezza, c.x, 300.0f, c.prima, c.dopo, {}, {}, c.stazione});
 }
 
 TEST(Clic, MufLimitsAndM3000AfterFo) {
-    const struct {
-        const char* chiave;
-        float x;
-        const char* muf;
-        const char* fo;
-        const char* m;
-        const char* titolo_testo;
-    } casi[] = {
-        {"foF2", x_di(7.5), "245", "75", "327", ""},
-        {"foF2", x_di(8.0), "800", "80", "1000", ""},
-        {"foF2", x_di(8.0), "79", "", "", "foF2 cannot be greater than MUF(3000)F2!!"},
-        {"foF2", x_di(8.0), "801", "", "", "MUF(3000)F2 cannot be 10 times greater than foF2!!"},
+    const caso casi[] = {
+        {"foF2", x_di(7.5), 0, {{"Text15", "245"}}, {{"Text13", "75"}, {"Text16", "327"}}},
+        {"foF2", x_di(8.0), 0, {{"Text15", "800"}}, {{"Text13", "80"}, {"Text16", "1000"}}},
+        {"foF2", x_di(8.0), 0, {{"Text15", "79"}, {"Text16", "1"}}, {{"Text13", ""}, {"Text16", ""}},
+         {"Be careful!|foF2 cannot be greater than MUF(3000)F2!!"}},
+        {"foF2", x_di(8.0), 0, {{"Text15", "801"}, {"Text16", "1"}}, {{"Text13", ""}, {"Text16", ""}},
+         {"Be careful!|MUF(3000)F2 cannot be 10 times greater than foF2!!"}},
         // Ties go to the even neighbour: 8100 / 40 = 202.5, 8300 / 40 = 207.5.
-        {"foF2", x_di(4.0), "81", "40", "202", ""},
-        {"foF2", x_di(4.0), "83", "40", "208", ""},
-        {"foF2", x_di(4.0), "", "40", "old", ""},
-        {"foF1", x_di(4.5), "45", "450", "100", ""},
-        {"foF1", x_di(4.5), "44", "", "", "foF1 cannot be greater than MUF(3000)F1!!"},
-        {"foF1", x_di(4.5), "451", "", "", "MUF(3000)F1 cannot be 10 times greater than foF1!!"},
+        {"foF2", x_di(4.0), 0, {{"Text15", "81"}}, {{"Text16", "202"}}},
+        {"foF2", x_di(4.0), 0, {{"Text15", "83"}}, {{"Text16", "208"}}},
+        {"foF2", x_di(4.0), 0, {{"Text16", "1"}}, {{"Text16", "1"}}},
+        {"foF1", x_di(4.5), 0, {{"Text10", "45"}}, {{"Text9", "450"}, {"Text11", "100"}}},
+        {"foF1", x_di(4.5), 0, {{"Text10", "44"}, {"Text11", "1"}}, {{"Text9", ""}, {"Text11", ""}},
+         {"Be careful!|foF1 cannot be greater than MUF(3000)F1!!"}},
+        {"foF1", x_di(4.5), 0, {{"Text10", "451"}}, {{"Text9", ""}, {"Text11", ""}},
+         {"Be careful!|MUF(3000)F1 cannot be 10 times greater than foF1!!"}},
     };
-    for (const auto& caso : casi) {
-        banco b;
-        const bool f1 = std::string_view(caso.chiave) == "foF1";
-        const char* casella_muf = f1 ? "Text10" : "Text15";
-        const char* casella_fo = f1 ? "Text9" : "Text13";
-        const char* casella_m = f1 ? "Text11" : "Text16";
-        b.poni({{casella_muf, caso.muf}, {casella_m, "old"}});
-        b.clic(caso.chiave, caso.x);
-        EXPECT_EQ(b[casella_fo], caso.fo) << caso.chiave << " " << caso.muf;
-        EXPECT_EQ(b[casella_m], caso.m) << caso.chiave << " " << caso.muf;
-        if (*caso.titolo_testo == '\0') {
-            EXPECT_TRUE(b.messaggi.mostrati.empty()) << caso.muf;
-        } else {
-            ASSERT_EQ(b.messaggi.mostrati.size(), 1u) << caso.muf;
-            EXPECT_FALSE(b.messaggi.mostrati[0].domanda);
-            EXPECT_EQ(b.messaggi.mostrati[0].titolo, "Be careful!");
-            EXPECT_EQ(b.messaggi.mostrati[0].testo, caso.titolo_testo);
-        }
-    }
+    for (const auto& c : casi) verifica({c.grandezza, c.x, 300.0f, c.prima, c.dopo, c.messaggi});
 }

@@ -1,6 +1,6 @@
-// MUF(3000)F1/F2 with the transmission curve: the three ways to the start
-// value, the first move, the key moves with their clamps, messages and
-// searches, M(3000), and the curve handed to the window.
+// MUF(3000) and M(3000) with the transmission curve: the start value and the
+// first move of a selection, the key moves with their clamps, messages and
+// searches, and the curve handed to the window.
 
 #include "common/curva_attesa.h"
 #include "common/fakes.h"
@@ -10,11 +10,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 using namespace velaris;
 
 namespace {
+
+using testi = std::vector<std::pair<const char*, const char*>>;
 
 struct banco {
     prova::caselle_finte caselle;
@@ -22,193 +22,131 @@ struct banco {
     prova::vista_scalatura_finta vista;
     scalatura s{caselle, messaggi, vista, "Ostrand"};
 
-    std::string operator[](std::string_view nome) const { return caselle.testo(nome); }
-    void poni(std::initializer_list<std::pair<const char*, const char*>> testi) {
-        for (const auto& [nome, testo] : testi) caselle.imposta_testo(nome, testo);
+    explicit banco(const testi& prima = {}) {
+        for (const auto& [nome, testo] : prima) caselle.imposta_testo(nome, testo);
     }
-    void seleziona_f2() { s.selezione_muf(strato_f2, true); }
-    void tasto(int decimi) { s.spostamento_muf(strato_f2, decimi); }
+    std::string operator[](std::string_view nome) const { return caselle.testo(nome); }
 };
 
 } // namespace
 
-TEST(Muf, StartFromTheEstimateOfTheLastFoClick) {
-    banco b;
-    b.s.clic(1, 264.0f, 190.0f, "foF2", true, 1.0f); // 7.5 MHz, 299.25 km
-    ASSERT_EQ(b["Text13"], "75");
-    EXPECT_NEAR(stima_secante(7.5f, 299.25f), 27.43, 0.005);
-    b.seleziona_f2();
-    // 27.43 -> 27.4, and the first move 0.1 MHz up.
-    EXPECT_EQ(b["Text15"], "275");
-    EXPECT_EQ(b["Text16"], "367"); // 100 x 275 / 75 = 366.67
-    EXPECT_EQ(b.vista.chiamate,
-              (std::vector<std::string>{"ionogramma+pulisci", "ionogramma", "curva"}));
-    EXPECT_FLOAT_EQ(b.s.variabili().muf_mhz, 27.5f);
-    EXPECT_TRUE(b.messaggi.mostrati.empty());
-
-    // The box now holds the MUF: every selection starts from it and adds 0.1.
-    b.seleziona_f2();
-    EXPECT_EQ(b["Text15"], "276");
-    EXPECT_EQ(b["Text16"], "368");
-    b.seleziona_f2();
-    EXPECT_EQ(b["Text15"], "277");
-}
-
-TEST(Muf, EstimateShapes) {
+TEST(Muf, SelectionStartsFromTheBoxTheEstimateOrFifteenMegahertz) {
     const struct {
-        float f;
-        const char* fo;
-        const char* muf;
-        int beep;
-    } casi[] = {
-        {2.46f, "24", "91", 0},    // 8.997 -> 9.0, printed "9": 90, then 91
-        {2.6f, "26", "96", 0},     // 9.51 -> 9.5: 95, then 96
-        {34.0f, "340", "700", 1},  // 124.4: too long, the first move clamps
-    };
-    for (const auto& caso : casi) {
-        banco b;
-        b.s.variabili().frequenza_click_fof2 = caso.f;
-        b.s.variabili().altezza_click_fof2 = 299.25f;
-        b.poni({{"Text13", caso.fo}});
-        b.seleziona_f2();
-        EXPECT_EQ(b["Text15"], caso.muf) << caso.f;
-        EXPECT_EQ(b.messaggi.segnali_acustici, caso.beep) << caso.f;
-    }
-}
-
-TEST(Muf, StartFromFifteenMegahertzWithTheSearches) {
-    const struct {
-        const char* fo;
+        testi prima;
+        float f, h; ///< foF2's last click, 0 for none
         const char* muf;
         const char* m;
+        int beep;
     } casi[] = {
-        {"75", "151", "201"},  // between 7.5 and 75: 15.0, then 15.1
-        {"160", "162", "101"}, // raised above 16.0 to 16.1, then 16.2
-        {"10", "99", "990"},   // lowered to 9.9; 10.0 is ten times foF2: back to 9.9
+        // 7.5 MHz at 299.25 km estimates 27.43 -> 27.4; the first move adds 0.1.
+        {{{"Text13", "75"}}, 7.5f, 299.25f, "275", "367", 0},
+        {{{"Text13", "75"}, {"Text15", "275"}}, 7.5f, 299.25f, "276", "368", 0},
+        {{{"Text13", "24"}}, 2.46f, 299.25f, "91", "379", 0},    // 8.997 -> 9.0, printed "9"
+        {{{"Text13", "26"}}, 2.6f, 299.25f, "96", "369", 0},     // 9.51 -> 9.5
+        {{{"Text13", "340"}}, 34.0f, 299.25f, "700", "206", 1},  // 124.4: the move clamps
+        // No click: 15.0 MHz, raised above foF2 or lowered below ten times it.
+        {{{"Text13", "75"}}, 0, 0, "151", "201", 0},
+        {{{"Text13", "160"}}, 0, 0, "162", "101", 0},
+        // 9.9 MHz; the move to 10.0 is ten times foF2 and goes back, silently
+        // as the box was empty.
+        {{{"Text13", "10"}}, 0, 0, "99", "990", 0},
+        {{}, 7.5f, 299.25f, "", "", 0},
     };
     for (const auto& caso : casi) {
-        banco b;
-        b.poni({{"Text13", caso.fo}});
-        b.seleziona_f2();
-        EXPECT_EQ(b["Text15"], caso.muf) << caso.fo;
-        EXPECT_EQ(b["Text16"], caso.m) << caso.fo;
-        EXPECT_TRUE(b.messaggi.mostrati.empty()) << "the MUF box was empty";
+        banco b(caso.prima);
+        b.s.variabili().frequenza_click_fof2 = caso.f;
+        b.s.variabili().altezza_click_fof2 = caso.h;
+        b.s.selezione_muf(strato_f2, true);
+        EXPECT_EQ(b["Text15"], caso.muf) << caso.muf << " " << caso.f;
+        EXPECT_EQ(b["Text16"], caso.m) << caso.muf << " " << caso.f;
+        EXPECT_EQ(b.messaggi.segnali_acustici, caso.beep) << caso.f;
+        EXPECT_TRUE(b.messaggi.mostrati.empty());
     }
 }
 
-TEST(Muf, WithoutFoOrIonogramNothingIsWrittenOrDrawn) {
-    banco b;
-    b.s.selezione_muf(strato_f1, true);
-    EXPECT_EQ(b["Text10"], "");
-    EXPECT_EQ(b.vista.chiamate, std::vector<std::string>{"ionogramma+pulisci"});
-    EXPECT_FLOAT_EQ(b.s.variabili().muf_mhz, 15.0f);
-    b.s.spostamento_muf(strato_f1, +1);
-    EXPECT_EQ(b["Text10"], "151");
-    EXPECT_EQ(b["Text11"], "");
-    EXPECT_EQ(b.vista.chiamate.back(), "curva");
+TEST(Muf, SelectionDrawsTheCurveOfTheMufShownOnlyWithFoAndIonogram) {
+    banco b({{"Text13", "75"}, {"Text15", "274"}});
+    b.s.selezione_muf(strato_f2, true);
+    EXPECT_EQ(b.vista.chiamate, (std::vector<std::string>{"ionogramma+pulisci", "ionogramma", "curva"}));
+    const auto attesi = prova::vertici_curva_attesi(27.5f);
+    ASSERT_EQ(b.vista.ultima_curva.size(), attesi.size());
+    for (std::size_t n = 0; n < attesi.size(); ++n)
+        EXPECT_EQ(std::pair(b.vista.ultima_curva[n].x, b.vista.ultima_curva[n].y), attesi[n]) << n;
 
-    banco c;
-    c.poni({{"Text13", "75"}});
-    c.s.selezione_muf(strato_f2, false);
-    EXPECT_TRUE(c.vista.chiamate.empty());
-    EXPECT_EQ(c["Text15"], "");
+    // Without foF1 the start is only set; the first key writes the MUF, no M.
+    banco f1;
+    f1.s.selezione_muf(strato_f1, true);
+    EXPECT_EQ(f1.vista.chiamate, std::vector<std::string>{"ionogramma+pulisci"});
+    EXPECT_EQ(f1["Text10"], "");
+    f1.s.spostamento_muf(strato_f1, +1);
+    EXPECT_EQ(std::pair(f1["Text10"], f1["Text11"]), std::pair(std::string("151"), std::string()));
+    EXPECT_EQ(f1.vista.chiamate.back(), "curva");
+
+    banco senza(testi{{"Text13", "75"}});
+    senza.s.selezione_muf(strato_f2, false);
+    EXPECT_TRUE(senza.vista.chiamate.empty());
+    EXPECT_EQ(senza["Text15"], "");
 }
 
 TEST(Muf, ClampsAtThreeAndSeventyWithABeep) {
-    banco b;
-    b.poni({{"Text15", "150"}});
-    b.seleziona_f2(); // no foF2: the start only
-    for (int n = 0; n < 30; ++n) b.tasto(+20);
+    banco b(testi{{"Text15", "680"}});
+    b.s.selezione_muf(strato_f2, true); // no foF2: the start only
+    b.s.spostamento_muf(strato_f2, +20);
+    EXPECT_EQ(b["Text15"], "700"); // 70.0 itself passes without a beep
+    EXPECT_EQ(b.messaggi.segnali_acustici, 0);
+    b.s.spostamento_muf(strato_f2, +1);
+    b.s.spostamento_muf(strato_f2, +20);
     EXPECT_EQ(b["Text15"], "700");
-    EXPECT_FLOAT_EQ(b.s.variabili().muf_mhz, 70.0f);
-    const int beep = b.messaggi.segnali_acustici;
-    EXPECT_GE(beep, 1);
-    for (int n = 0; n < 700; ++n) b.tasto(-1);
+    EXPECT_EQ(b.messaggi.segnali_acustici, 2);
+    for (int n = 0; n < 700; ++n) b.s.spostamento_muf(strato_f2, -1);
     EXPECT_EQ(b["Text15"], "30");
-    EXPECT_GT(b.messaggi.segnali_acustici, beep);
-
-    // 70.0 itself passes without a beep.
-    banco c;
-    c.poni({{"Text15", "680"}});
-    c.seleziona_f2();
-    c.tasto(+20);
-    EXPECT_EQ(c["Text15"], "700");
-    EXPECT_EQ(c.messaggi.segnali_acustici, 0);
-    c.tasto(+1);
-    EXPECT_EQ(c["Text15"], "700");
-    EXPECT_EQ(c.messaggi.segnali_acustici, 1);
+    EXPECT_FLOAT_EQ(b.s.variabili().muf_mhz, 3.0f);
+    EXPECT_GT(b.messaggi.segnali_acustici, 2);
 }
 
 TEST(Muf, KeyMovesBeyondTheLimitsAreCorrectedWithAMessage) {
     const struct {
         const strato_muf* strato;
-        const char* muf;
+        int muf;
         const char* fo;
         int passo;
-        const char* titolo;
-        const char* testo;
         const char* muf_dopo;
         const char* m_dopo;
+        const char* messaggio; ///< "title|text"
     } casi[] = {
-        {&strato_f2, "80", "79", -1, "Be careful!", "foF2 cannot be greater than MUF(3000)F2!!!",
-         "80", "101"},
-        {&strato_f2, "99", "10", +1, "Be careful!!",
-         "MUF(3000)F2 cannot be 10 times greater than foF2!!", "99", "990"},
-        // foF1 in hundredths: 4.5 MHz. The MUF may not equal foF1 either.
-        {&strato_f1, "45", "450", -1, "Be careful!", "foF1 cannot be greater than MUF(3000)F1!!",
-         "46", "102"},
-        {&strato_f1, "449", "450", +1, "Be careful!!",
-         "MUF(3000)F1 cannot be 10 times greater than foF1!!", "449", "998"},
-        {&strato_f2, "120", "70", -20, "", "", "100", "143"},
+        {&strato_f2, 80, "79", -1, "80", "101", "Be careful!|foF2 cannot be greater than MUF(3000)F2!!!"},
+        {&strato_f2, 99, "10", +1, "99", "990", "Be careful!!|MUF(3000)F2 cannot be 10 times greater than foF2!!"},
+        // foF1 in hundredths (4.5 MHz); the MUF may not equal it either.
+        {&strato_f1, 45, "450", -1, "46", "102", "Be careful!|foF1 cannot be greater than MUF(3000)F1!!"},
+        {&strato_f1, 449, "450", +1, "449", "998", "Be careful!!|MUF(3000)F1 cannot be 10 times greater than foF1!!"},
+        {&strato_f2, 120, "70", -20, "100", "143", ""},
     };
     for (const auto& caso : casi) {
-        banco b;
-        b.poni({{caso.strato->casella_fo.data(), caso.fo}});
-        // The state a selection leaves for a MUF box of caso.muf.
-        b.s.variabili().muf_decimi = static_cast<std::int16_t>(std::atoi(caso.muf));
-        b.s.variabili().muf_mhz = b.s.variabili().muf_decimi / 10.0f;
-        b.caselle.imposta_testo(caso.strato->casella_muf, caso.muf);
+        banco b(testi{{caso.strato->casella_fo.data(), caso.fo}});
+        // What a selection leaves for a MUF box showing caso.muf.
+        b.caselle.imposta_testo(caso.strato->casella_muf, std::to_string(caso.muf));
+        b.s.variabili().muf_decimi = static_cast<std::int16_t>(caso.muf);
+        b.s.variabili().muf_mhz = caso.muf / 10.0f;
         b.s.spostamento_muf(*caso.strato, caso.passo);
         EXPECT_EQ(b[caso.strato->casella_muf], caso.muf_dopo) << caso.muf;
         EXPECT_EQ(b[caso.strato->casella_m], caso.m_dopo) << caso.muf;
-        if (*caso.testo == '\0') {
-            EXPECT_TRUE(b.messaggi.mostrati.empty());
-            continue;
-        }
-        ASSERT_EQ(b.messaggi.mostrati.size(), 1u) << caso.muf;
-        EXPECT_FALSE(b.messaggi.mostrati[0].domanda);
-        EXPECT_EQ(b.messaggi.mostrati[0].titolo, caso.titolo);
-        EXPECT_EQ(b.messaggi.mostrati[0].testo, caso.testo);
-    }
-}
-
-TEST(Muf, TheCurveIsTheOneOfTheMufShown) {
-    banco b;
-    b.poni({{"Text13", "75"}, {"Text15", "274"}});
-    b.seleziona_f2();
-    ASSERT_EQ(b["Text15"], "275");
-    const auto attesi = prova::vertici_curva_attesi(27.5f);
-    ASSERT_EQ(b.vista.ultima_curva.size(), attesi.size());
-    for (std::size_t n = 0; n < attesi.size(); ++n) {
-        EXPECT_EQ(b.vista.ultima_curva[n].x, attesi[n].first) << n;
-        EXPECT_EQ(b.vista.ultima_curva[n].y, attesi[n].second) << n;
+        std::string mostrato;
+        for (const auto& m : b.messaggi.mostrati) mostrato += (m.domanda ? "?" : "") + m.titolo + "|" + m.testo;
+        EXPECT_EQ(mostrato, caso.messaggio);
     }
 }
 
 TEST(CurvaTrasmissione, VerticesFollowTheFormula) {
+    EXPECT_NEAR(stima_secante(7.5f, 299.25f), 27.43, 0.005);
     for (const float muf : {3.0f, 3.1f, 7.5f, 15.1f, 27.5f, 44.4f, 70.0f}) {
         const auto punti = punti_curva_trasmissione(muf);
-        const auto attesi = prova::vertici_curva_attesi(muf);
-        ASSERT_EQ(punti.size(), attesi.size()) << muf;
-        for (std::size_t n = 0; n < attesi.size(); ++n) {
-            ASSERT_EQ(punti[n].x, attesi[n].first) << muf << " vertex " << n;
-            ASSERT_EQ(punti[n].y, attesi[n].second) << muf << " vertex " << n;
-        }
+        std::vector<std::pair<int, int>> coppie;
+        for (const auto& p : punti) coppie.emplace_back(p.x, p.y);
+        EXPECT_EQ(coppie, prova::vertici_curva_attesi(muf)) << muf;
     }
-    // 27.5 MHz starts at the first height searched, 99 km (row 11), column 142.
+    // 27.5 MHz starts at the first height searched, 99 km (row 11), column 142;
+    // 3.0 MHz never leaves column 1 up to 396 km and starts one step past it.
     EXPECT_EQ(punti_curva_trasmissione(27.5f).front(), (punto_grafico{142, 11}));
-    // 3.0 MHz never leaves column 1 up to 396 km: the curve starts past it.
     EXPECT_EQ(punti_curva_trasmissione(3.0f).front(), (punto_grafico{1, 276}));
-    // 70 MHz leaves the plot: no vertex at column 760 or beyond.
-    for (const auto& p : punti_curva_trasmissione(70.0f)) EXPECT_LT(p.x, 760);
+    EXPECT_LT(punti_curva_trasmissione(70.0f).back().x, 760);
 }
