@@ -68,10 +68,7 @@ TEST(Muf, SelectionDrawsTheCurveOfTheMufShownOnlyWithFoAndIonogram) {
     banco b({{"Text13", "75"}, {"Text15", "274"}});
     b.s.selezione_muf(strato_f2, true);
     EXPECT_EQ(b.vista.chiamate, (std::vector<std::string>{"ionogramma+pulisci", "ionogramma", "curva"}));
-    const auto attesi = prova::vertici_curva_attesi(27.5f);
-    ASSERT_EQ(b.vista.ultima_curva.size(), attesi.size());
-    for (std::size_t n = 0; n < attesi.size(); ++n)
-        EXPECT_EQ(std::pair(b.vista.ultima_curva[n].x, b.vista.ultima_curva[n].y), attesi[n]) << n;
+    EXPECT_EQ(b.vista.ultima_curva, punti_curva_trasmissione(27.5f));
 
     // Without foF1 the start is only set; the first key writes the MUF, no M.
     banco f1;
