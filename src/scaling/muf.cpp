@@ -8,14 +8,22 @@
 namespace velaris {
 
 const strato_muf strato_f1 = {
-    "MUF3000F1", "Text10", "Text9", "Text11", 10,
+    "MUF3000F1",
+    "Text10",
+    "Text9",
+    "Text11",
+    10,
     "foF1 cannot be greater than MUF(3000)F1!!",
     "foF1 cannot be greater than MUF(3000)F1!!",
     "MUF(3000)F1 cannot be 10 times greater than foF1!!",
 };
 
 const strato_muf strato_f2 = {
-    "MUF3000F2", "Text15", "Text13", "Text16", 1,
+    "MUF3000F2",
+    "Text15",
+    "Text13",
+    "Text16",
+    1,
     "foF2 cannot be greater than MUF(3000)F2!!",
     "foF2 cannot be greater than MUF(3000)F2!!!",
     "MUF(3000)F2 cannot be 10 times greater than foF2!!",
@@ -33,7 +41,9 @@ constexpr double muf_massima = 70.0;
 constexpr double muf_minima = 3.0;
 constexpr float muf_iniziale = 15.0f;
 
-std::string intero_stampato(double valore) { return std::string(senza_spazi(numero_stampato(valore))); }
+std::string intero_stampato(double valore) {
+    return std::string(senza_spazi(numero_stampato(valore)));
+}
 
 /// muf_decimi from the printed estimate s: "9" -> 90, "27" -> 270, "9.5" -> 95,
 /// "27.4" -> 274; any other shape (estimates of 100 MHz and more) leaves it.
@@ -121,15 +131,15 @@ void scalatura::selezione_muf(const strato_muf& strato, bool ionogramma_presente
 
     if (!muf.empty()) {
         // "75" is 7.5 MHz, "275" 27.5 MHz.
-        const std::string mhz = muf.size() == 2
-                                    ? std::string{muf[0], '.', muf[1]}
-                                    : std::string(caratteri(muf, 1, 2)) + "." +
-                                          std::string(caratteri(muf, 3, 1));
+        const std::string mhz = muf.size() == 2 ? std::string{muf[0], '.', muf[1]}
+                                                : std::string(caratteri(muf, 1, 2)) + "." +
+                                                      std::string(caratteri(muf, 3, 1));
         v.muf_mhz = static_cast<float>(valore_numerico(mhz));
         v.muf_decimi = intero16_da_testo(muf);
     } else if (fo_presente && f_click != 0.0f && h_click != 0.0f) {
         // The secant-law estimate from fo's last click, to 0.1 MHz, ties to even.
-        v.muf_mhz = static_cast<float>(arrotonda_pari(stima_secante(f_click, h_click) * 10.0) / 10.0);
+        v.muf_mhz =
+            static_cast<float>(arrotonda_pari(stima_secante(f_click, h_click) * 10.0) / 10.0);
         decimi_da_stima(senza_spazi(numero_stampato_singolo(v.muf_mhz)), v.muf_decimi);
     } else {
         v.muf_mhz = muf_iniziale;

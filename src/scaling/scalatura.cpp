@@ -21,9 +21,9 @@ struct regola_altezza {
 };
 
 constexpr std::array<regola_altezza, 4> regole_altezza = {{
-    {"hE", "Text2", [](float y) { return y >= 58.0f; }},  // 150.75 km and above
-    {"hEs", "Text5", [](float y) { return y >= 98.0f; }}, // 195.75 km and above
-    {"hF", "Text8", [](float y) { return !(y >= 84.0f && y <= 280.0f); }},   // 180 .. 400.5 km
+    {"hE", "Text2", [](float y) { return y >= 58.0f; }},                      // 150.75 km and above
+    {"hEs", "Text5", [](float y) { return y >= 98.0f; }},                     // 195.75 km and above
+    {"hF", "Text8", [](float y) { return !(y >= 84.0f && y <= 280.0f); }},    // 180 .. 400.5 km
     {"hF2", "Text12", [](float y) { return !(y >= 102.0f && y <= 458.0f); }}, // 200.25 .. 600.75
 }};
 
@@ -74,7 +74,8 @@ void scalatura::clic(std::int16_t pulsante, float x, float y, std::string_view g
                      bool ionogramma_presente, float frequenza_iniziale) {
     if (pulsante == pulsante_destro) {
         // The day's case when foE was scaled or described, the night's otherwise.
-        const bool di_giorno = !m_caselle.testo("Text3").empty() || !m_caselle.testo("Text34").empty();
+        const bool di_giorno =
+            !m_caselle.testo("Text3").empty() || !m_caselle.testo("Text34").empty();
         m_vista.caso_es_mancante_da_clic(di_giorno);
         return;
     }
@@ -137,7 +138,8 @@ void scalatura::clic_centesimi(std::string_view grandezza, float x, float y) {
     if (grandezza == "foE") {
         // fmin in tenths against foE in hundredths.
         if (!senza_spazi(m_caselle.testo("Text1")).empty() &&
-            valore_numerico(m_caselle.testo("Text1")) * 10 > valore_numerico(m_caselle.testo("Text3")) &&
+            valore_numerico(m_caselle.testo("Text1")) * 10 >
+                valore_numerico(m_caselle.testo("Text3")) &&
             !conferma("Be careful!", "fmin cannot be greater than foE"))
             m_caselle.imposta_testo("Text3", "");
         return;
@@ -203,7 +205,8 @@ void scalatura::regole_finali(std::string_view grandezza) {
     };
     if (grandezza == "fmin") {
         if (!rifilata("Text3").empty() &&
-            valore_numerico(m_caselle.testo("Text1")) * 10 > valore_numerico(m_caselle.testo("Text3")) &&
+            valore_numerico(m_caselle.testo("Text1")) * 10 >
+                valore_numerico(m_caselle.testo("Text3")) &&
             !conferma("Be careful!", "fmin cannot be greater than foE"))
             m_caselle.imposta_testo("Text1", "");
         return;

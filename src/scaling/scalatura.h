@@ -41,9 +41,9 @@ struct strato_muf {
     std::string_view casella_fo;
     std::string_view casella_m;
     int k;
-    std::string_view fo_oltre_muf;        ///< fo not below the MUF, after a click on fo
-    std::string_view fo_oltre_muf_tasto;  ///< the same, after a key move down
-    std::string_view muf_dieci_volte_fo;  ///< the MUF ten times fo or more
+    std::string_view fo_oltre_muf;       ///< fo not below the MUF, after a click on fo
+    std::string_view fo_oltre_muf_tasto; ///< the same, after a key move down
+    std::string_view muf_dieci_volte_fo; ///< the MUF ten times fo or more
 };
 
 extern const strato_muf strato_f1;

@@ -35,8 +35,8 @@ private:
 
 /// Ctrl held alone (Shift, Alt and Meta released).
 bool solo_ctrl(Qt::KeyboardModifiers modificatori) {
-    const auto tasti = modificatori & (Qt::ShiftModifier | Qt::ControlModifier |
-                                       Qt::AltModifier | Qt::MetaModifier);
+    const auto tasti = modificatori & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier |
+                                       Qt::MetaModifier);
     return tasti == Qt::ControlModifier;
 }
 
