@@ -100,12 +100,14 @@ std::int32_t a_intero32(double valore) { return converti_intero<std::int32_t>(va
 
 std::int16_t intero16_da_testo(std::string_view testo) { return a_intero16(valore_numerico(testo)); }
 
-std::string numero_stampato(double valore) {
-    // The general format with 15 significant digits, as printf's "%.15G" but
-    // never with the locale's decimal separator.
+namespace {
+
+/// The printed form with `cifre` significant digits: the general format as
+/// printf's "%.<cifre>G", but never with the locale's decimal separator.
+std::string stampato(double valore, int cifre) {
     std::array<char, 40> buffer{};
     const auto risultato = std::to_chars(buffer.data(), buffer.data() + buffer.size(), valore,
-                                         std::chars_format::general, 15);
+                                         std::chars_format::general, cifre);
     std::string testo(buffer.data(), risultato.ptr);
     for (char& c : testo)
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A'); // 1E+15, INF, NAN
@@ -118,22 +120,12 @@ std::string numero_stampato(double valore) {
     return testo;
 }
 
+} // namespace
+
+std::string numero_stampato(double valore) { return stampato(valore, 15); }
+
 std::string numero_stampato_singolo(float valore) {
-    // to_chars never looks at the locale; %g-style output with 7 digits.
-    std::array<char, 40> buffer{};
-    const auto risultato = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                         static_cast<double>(valore),
-                                         std::chars_format::general, 7);
-    std::string testo(buffer.data(), risultato.ptr);
-    for (char& c : testo)
-        if (c == 'e') c = 'E';
-    if (testo.rfind("0.", 0) == 0)
-        testo.erase(0, 1);
-    else if (testo.rfind("-0.", 0) == 0)
-        testo.erase(1, 1);
-    if (testo == "-0") testo = "0";
-    if (testo[0] != '-') testo.insert(testo.begin(), ' ');
-    return testo;
+    return stampato(static_cast<double>(valore), 7);
 }
 
 float passo_singolo(float valore, double passo) {

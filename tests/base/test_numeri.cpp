@@ -1,4 +1,5 @@
 #include "base/numeri.h"
+#include "common/locale_virgola.h"
 
 #include <gtest/gtest.h>
 
@@ -72,6 +73,7 @@ TEST(NumeroStampato, LeadingBlankNoZeroBeforePoint) {
 
 TEST(TestoBreveFloat, ShortestRoundTrip) {
     EXPECT_EQ(testo_breve_float(0.05f), "0.05");
+    EXPECT_EQ(numero_stampato_singolo(27.4f), " 27.4");
     EXPECT_EQ(testo_breve_float(0.025f), "0.025");
     EXPECT_EQ(testo_breve_float(5.0f), "5");
     EXPECT_EQ(testo_breve_float(0.1f, ','), "0,1");
@@ -94,53 +96,15 @@ TEST(TestiBrevi, TwoDigitsAndTrim) {
 
 namespace {
 
-/// Makes a locale with a decimal comma the C locale of the process, as Qt does
-/// at start-up under LC_ALL=de_DE.UTF-8. A system without one gets one
-/// compiled by localedef into a scratch folder (kept for later runs).
+/// The conversions run with a comma locale in force.
 class LocaleConVirgola : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_precedente = std::setlocale(LC_ALL, nullptr);
-        if (const char* percorso = std::getenv("LOCPATH")) m_locpath = percorso;
-        if (!attiva())
-            GTEST_SKIP() << "no locale with a decimal comma: neither de_DE.UTF-8 nor it_IT.UTF-8 "
-                            "is installed and localedef could not compile de_DE.UTF-8";
-    }
-
-    void TearDown() override {
-        std::setlocale(LC_ALL, m_precedente.c_str());
-        if (m_locpath) setenv("LOCPATH", m_locpath->c_str(), 1);
-        else unsetenv("LOCPATH");
+        if (!m_locale.attivo()) GTEST_SKIP() << prova::locale_con_virgola::motivo;
     }
 
 private:
-    static bool con_virgola(const char* nome) {
-        return std::setlocale(LC_ALL, nome) != nullptr &&
-               std::string(std::localeconv()->decimal_point) == ",";
-    }
-
-    static bool attiva() {
-        if (con_virgola("de_DE.UTF-8") || con_virgola("it_IT.UTF-8")) return true;
-        namespace fs = std::filesystem;
-        std::error_code ec;
-        const fs::path cartella = fs::temp_directory_path(ec) / "velaris-locali";
-        const fs::path locale = cartella / "de_DE.UTF-8";
-        if (!fs::exists(locale, ec)) {
-            // Compiled aside and renamed, so that a parallel run never sees half of it.
-            const fs::path parziale = cartella / ("parziale-" + std::to_string(::getpid()));
-            fs::create_directories(parziale, ec);
-            const std::string comando = "localedef -c -i de_DE -f UTF-8 '" +
-                                        (parziale / "de_DE.UTF-8").string() + "' >/dev/null 2>&1";
-            [[maybe_unused]] const int esito = std::system(comando.c_str());
-            fs::rename(parziale / "de_DE.UTF-8", locale, ec); // fails harmlessly if none was made
-            fs::remove_all(parziale, ec);
-        }
-        setenv("LOCPATH", cartella.c_str(), 1);
-        return con_virgola("de_DE.UTF-8");
-    }
-
-    std::string m_precedente;
-    std::optional<std::string> m_locpath;
+    prova::locale_con_virgola m_locale;
 };
 
 } // namespace
@@ -155,6 +119,7 @@ TEST_F(LocaleConVirgola, ConversionsIgnoreTheLocale) {
     EXPECT_EQ(numero_stampato(-12.25), "-12.25");
     EXPECT_EQ(numero_stampato(1e15), " 1E+15");
     EXPECT_EQ(testo_breve_float(0.05f), "0.05");
+    EXPECT_EQ(numero_stampato_singolo(27.4f), " 27.4");
     EXPECT_EQ(due_cifre(7), "07");
     EXPECT_DOUBLE_EQ(valore_numerico("0.95"), 0.95);
     EXPECT_DOUBLE_EQ(valore_numerico("1,5"), 1.0);
