@@ -73,10 +73,7 @@ bool scalatura::conferma(std::string_view titolo, std::string_view testo) {
 void scalatura::clic(std::int16_t pulsante, float x, float y, std::string_view grandezza,
                      bool ionogramma_presente, float frequenza_iniziale) {
     if (pulsante == pulsante_destro) {
-        // The day's case when foE was scaled or described, the night's otherwise.
-        const bool di_giorno =
-            !m_caselle.testo("Text3").empty() || !m_caselle.testo("Text34").empty();
-        m_vista.caso_es_mancante_da_clic(di_giorno);
+        m_vista.caso_es_mancante_da_clic();
         return;
     }
     if (!(x >= 1.0f && x <= 764.0f && y >= 1.0f && y <= 600.0f) || !ionogramma_presente) return;

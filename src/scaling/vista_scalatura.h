@@ -23,9 +23,10 @@ public:
     /// from each vertex to the next (plot coordinates, end points excluded).
     virtual void disegna_curva_trasmissione(const std::vector<punto_grafico>& vertici) = 0;
 
-    /// The right click: "Daytime Es missing" when `di_giorno`, otherwise
-    /// "Nighttime Es missing".
-    virtual void caso_es_mancante_da_clic(bool di_giorno) = 0;
+    /// The right click, anywhere on the window and with or without an
+    /// ionogram: the particular case "Daytime Es missing" when foE has a value
+    /// or a descriptive letter, "Nighttime Es missing" otherwise.
+    virtual void caso_es_mancante_da_clic() = 0;
 };
 
 } // namespace velaris

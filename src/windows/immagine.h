@@ -125,7 +125,7 @@ private:
     // vista_scalatura (immagine_scala.cpp)
     void ridisegna_ionogramma(bool pulisci) override;
     void disegna_curva_trasmissione(const std::vector<punto_grafico>& vertici) override;
-    void caso_es_mancante_da_clic(bool di_giorno) override;
+    void caso_es_mancante_da_clic() override;
 
     // immagine_scala.cpp
     void premuto_sul_grafico(Qt::MouseButton pulsante, int x, int y);

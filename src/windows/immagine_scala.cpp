@@ -76,11 +76,8 @@ void immagine::disegna_curva_trasmissione(const std::vector<punto_grafico>& vert
     m_grafico->update();
 }
 
-void immagine::caso_es_mancante_da_clic(bool di_giorno) {
-    // Hook of the right click: "Daytime Es missing" when di_giorno, otherwise
-    // "Nighttime Es missing". The particular cases are not applied by this
-    // window yet, so the click changes nothing for now.
-    (void)di_giorno;
+void immagine::caso_es_mancante_da_clic() {
+    clic_destro_mancanza_es();
 }
 
 } // namespace velaris

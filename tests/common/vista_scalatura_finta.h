@@ -10,7 +10,7 @@ namespace velaris::prova {
 
 class vista_scalatura_finta : public vista_scalatura {
 public:
-    /// "ionogramma+pulisci", "ionogramma", "curva", "es giorno", "es notte".
+    /// "ionogramma+pulisci", "ionogramma", "curva", "es mancante".
     std::vector<std::string> chiamate;
     std::vector<punto_grafico> ultima_curva;
 
@@ -21,9 +21,7 @@ public:
         chiamate.push_back("curva");
         ultima_curva = vertici;
     }
-    void caso_es_mancante_da_clic(bool di_giorno) override {
-        chiamate.push_back(di_giorno ? "es giorno" : "es notte");
-    }
+    void caso_es_mancante_da_clic() override { chiamate.push_back("es mancante"); }
 };
 
 } // namespace velaris::prova
