@@ -38,6 +38,10 @@ void crea_file_risultati_se_manca(const fs::path& file, int record) {
 
 void crea_cartella(const fs::path& cartella) {
     std::error_code ec;
+    if (fs::is_directory(cartella, ec)) return;
+    if (fs::exists(fs::symlink_status(cartella, ec)))
+        throw std::runtime_error("Cannot create the folder " + cartella.string() +
+                                 ": a file of that name is in the way");
     fs::create_directories(cartella, ec);
     if (ec)
         throw std::runtime_error("Cannot create the folder " + cartella.string() + ": " +
@@ -91,8 +95,10 @@ std::optional<std::string_view> errore_data(std::string_view data) {
     const auto trattino = [&](std::size_t posizione) { return data[posizione - 1] == '-'; };
     bool formato_errato = data.size() != 10 || !trattino(3) || !trattino(6);
     if (!formato_errato)
-        for (std::size_t posizione : {1, 2, 4, 5, 7, 8, 9, 10})
-            if (trattino(posizione)) formato_errato = true;
+        for (std::size_t posizione : {1, 2, 4, 5, 7, 8, 9, 10}) {
+            const char c = data[posizione - 1];
+            if (c < '0' || c > '9') formato_errato = true;
+        }
     if (formato_errato) return "The format of the date is not correct!!";
 
     const std::string_view mese = caratteri(data, 4, 2);
@@ -110,68 +116,87 @@ std::optional<std::string_view> errore_data(std::string_view data) {
     return std::nullopt;
 }
 
-esito_avvio avvio_sessione(const richiesta_avvio& richiesta, stato_programma& stato,
-                           messaggi& messaggi) {
-    esito_avvio esito{false, richiesta.hour, richiesta.minutes};
-    // Worked on a copy: the program-wide record only changes when the session
-    // really starts, so a refused start leaves the running state as it was.
-    parametri_sessione sessione = stato.sessione;
+avvio_preparato preparazione_avvio(const richiesta_avvio& richiesta,
+                                   const parametri_sessione& attuale) {
+    avvio_preparato avvio{{}, attuale, richiesta.hour, richiesta.minutes};
+    parametri_sessione& sessione = avvio.sessione;
     sessione.cartella_ionogrammi = sessione.cartella_lavoro / "ionograms";
     const std::string& data = richiesta.giorno;
 
-    try {
-        if (const auto errore = errore_data(data)) {
-            messaggi.avviso(titolo_avviso_avvio, *errore);
-            return esito;
-        }
-        sessione.giorno_anno = calcolo_giorno_anno(data);
-    } catch (const errore_overflow&) {
-        // Only a year that came from a damaged settings file can get here: the
-        // date box refuses the characters that could write one.
-        messaggi.avviso(titolo_avviso_avvio, "The year of the date is not correct!!");
-        return esito;
+    if (const auto errore = errore_data(data)) {
+        avvio.rifiuto = *errore;
+        return avvio;
+    }
+    const auto nome_risultati = nome_file_risultati(data, richiesta.incremento);
+    if (!nome_risultati) {
+        avvio.rifiuto = "The difference in minutes between two consecutive ionograms must be "
+                        "05, 10, 15, 30 or 60!!";
+        return avvio;
     }
 
     if (data != richiesta.data_impostata) {
         sessione.ora_corrente = 0;
         sessione.minuti_correnti = 0;
         sessione.numero_ionogramma = 1;
-        esito.hour = "00";
-        esito.minutes = "00";
+        avvio.hour = "00";
+        avvio.minutes = "00";
     }
 
     try {
-        sessione.ora_corrente = intero16_da_testo(esito.hour);
-        sessione.minuti_correnti = intero16_da_testo(esito.minutes);
+        // Digits only: the year fits, and so does the day of the year.
+        sessione.giorno_anno = calcolo_giorno_anno(data);
+        sessione.ora_corrente = intero16_da_testo(avvio.hour);
+        sessione.minuti_correnti = intero16_da_testo(avvio.minutes);
         if (const auto numero = numero_ionogramma_per(richiesta.incremento, sessione.ora_corrente,
                                                       sessione.minuti_correnti))
             sessione.numero_ionogramma = *numero;
     } catch (const errore_overflow&) {
-        messaggi.avviso(titolo_avviso_avvio, "The hour or the minutes are not correct!!");
-        return esito;
+        avvio.rifiuto = "The hour or the minutes are not correct!!";
+        return avvio;
+    }
+    // The lists only offer times of the day; anything else would name no
+    // ionogram file and a record outside the day's results file.
+    if (sessione.ora_corrente < 0 || sessione.ora_corrente > 23 || sessione.minuti_correnti < 0 ||
+        sessione.minuti_correnti > 59 || sessione.numero_ionogramma < 1 ||
+        sessione.numero_ionogramma > numero_record(richiesta.incremento)) {
+        avvio.rifiuto = "The hour or the minutes are not correct!!";
+        return avvio;
     }
 
     sessione.data_sessione = data;
     sessione.incremento_minuti = richiesta.incremento;
     sessione.anno_sessione = std::string(caratteri(data, 7, 4));
-    const auto nome_risultati = nome_file_risultati(data, richiesta.incremento);
-    if (nome_risultati) sessione.file_risultati = sessione.cartella_ionogrammi / *nome_risultati;
+    sessione.file_risultati = sessione.cartella_ionogrammi / *nome_risultati;
+    return avvio;
+}
 
+esito_avvio avvio_sessione(const richiesta_avvio& richiesta, stato_programma& stato,
+                           messaggi& messaggi) {
+    // Worked on a copy: the program-wide record only changes when the session
+    // really starts, so a refused start leaves the running state as it was.
+    avvio_preparato avvio = preparazione_avvio(richiesta, stato.sessione);
+    esito_avvio esito{false, avvio.hour, avvio.minutes};
+    if (!avvio.rifiuto.empty()) {
+        messaggi.avviso(titolo_avviso_avvio, avvio.rifiuto);
+        return esito;
+    }
+
+    const parametri_sessione& sessione = avvio.sessione;
     try {
-        scrivi_impostazioni(sessione.cartella_lavoro / nome_file_impostazioni,
-                            impostazioni{data, due_cifre(sessione.ora_corrente),
-                                         due_cifre(sessione.minuti_correnti), richiesta.incremento,
-                                         std::to_string(sessione.numero_ionogramma)});
         crea_cartella(sessione.cartella_ionogrammi);
-        if (nome_risultati)
-            crea_file_risultati_se_manca(sessione.file_risultati,
-                                         numero_record(richiesta.incremento));
+        crea_file_risultati_se_manca(sessione.file_risultati,
+                                     numero_record(sessione.incremento_minuti));
+        scrivi_impostazioni(sessione.cartella_lavoro / nome_file_impostazioni,
+                            impostazioni{sessione.data_sessione, due_cifre(sessione.ora_corrente),
+                                         due_cifre(sessione.minuti_correnti),
+                                         sessione.incremento_minuti,
+                                         std::to_string(sessione.numero_ionogramma)});
     } catch (const std::exception& errore) {
         messaggi.avviso(titolo_avviso_avvio, std::string(errore.what()) + "!!");
         return esito;
     }
 
-    stato.sessione = std::move(sessione);
+    stato.sessione = std::move(avvio.sessione);
     esito.apri_finestra_principale = true;
     return esito;
 }

@@ -53,18 +53,37 @@ std::string voce_da_mostrare(const std::vector<std::string>& voci, std::string_v
 std::string intervallo_da_mostrare(std::string_view testo);
 
 /// The message for a date the session cannot start with, or nullopt when the
-/// date passes: wrong DD-MM-YYYY shape, a month over 12, or a day over the
-/// month's limit (February has 29 days in every fourth year). A day or month
-/// "00" passes. Throws errore_overflow for a year that does not fit 32 bits.
+/// date passes: wrong DD-MM-YYYY shape (any character other than a digit or
+/// "-" included: only a damaged settings file can hold one), a month over 12,
+/// or a day over the month's limit (February has 29 days in every fourth
+/// year). A day or month "00" passes.
 std::optional<std::string_view> errore_data(std::string_view data);
 
-/// Starts the session. A date error is shown (title "Be careful!!", OK, no
-/// icon) and nothing is written. Otherwise "setting.txt" in the working folder
-/// is rewritten, the ionograms folder is created when missing, and the day's
-/// results file is created with blank records when it does not exist (an
-/// existing one is never touched). The session record in `stato` changes only
-/// when the start succeeds; a file that cannot be written is reported in a
-/// message naming it and the reason, and the main window does not open.
+/// A start worked out without touching a file.
+struct avvio_preparato {
+    /// The message to show instead of starting; empty when the start may go on.
+    std::string rifiuto;
+    /// The session record the start sets (the record given, when refused).
+    parametri_sessione sessione;
+    /// What the hour and minutes lists must now show ("00" on a new day).
+    std::string hour, minutes;
+};
+
+/// The checks and the session record of a start, before anything is written:
+/// the date rule, the new-day rule, the ionogram number, the file names. An
+/// interval other than the five is refused, as no results file could be named
+/// for it. Total over its texts: it never throws.
+avvio_preparato preparazione_avvio(const richiesta_avvio& richiesta,
+                                   const parametri_sessione& attuale);
+
+/// Starts the session. A refused start is shown (title "Be careful!!", OK, no
+/// icon) and nothing is written. Otherwise the ionograms folder is created
+/// when missing, the day's results file is created with blank records when it
+/// does not exist (an existing one is never touched), and "setting.txt" in the
+/// working folder is rewritten, last, so that a start that fails on the way
+/// leaves the settings as they were. The session record in `stato` changes
+/// only when the start succeeds; a file that cannot be written is reported in
+/// a message naming it and the reason, and the main window does not open.
 esito_avvio avvio_sessione(const richiesta_avvio& richiesta, stato_programma& stato,
                            messaggi& messaggi);
 

@@ -1,13 +1,18 @@
 #include "file_risultati.h"
 
 #include "base/numeri.h"
+#include "session/descrittore.h"
 #include "scaling/tabella_grandezze.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
 #include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace velaris {
 
@@ -77,7 +82,17 @@ template <typename F> void per_ogni_campo(F&& f) {
     }
 }
 
-std::string descrizione(const std::error_code& e) { return e ? e.message() : "input/output error"; }
+std::string il_file(const std::filesystem::path& file) {
+    return "The results file " + file.string();
+}
+
+/// No day has more soundings than this (interval "05").
+constexpr int massimo_record = 288;
+
+errore_file_risultati errore_numero(const std::filesystem::path& file, int numero) {
+    const std::string dettaglio = "has no record " + std::to_string(numero);
+    return errore_file_risultati(il_file(file) + " " + dettaglio + ".", dettaglio);
+}
 
 /// The reading failure `cosa` of the results file, with the reason the
 /// system gave (errno of the failed call) in brackets.
@@ -109,54 +124,96 @@ std::string composizione_record(const caselle_testo& caselle, int ora, int minut
     return record;
 }
 
+std::string record_da_byte(std::string_view letti) {
+    const std::string vuoto = record_vuoto();
+    letti = letti.substr(0, lunghezza_record);
+    return std::string(letti) + vuoto.substr(letti.size());
+}
+
 std::string lettura_record(const std::filesystem::path& file, int numero) {
-    errno = 0;
-    std::ifstream in(file, std::ios::binary);
-    if (!in) throw errore_lettura_risultati(file, "cannot be opened", errno);
-    std::string record(lunghezza_record, ' ');
-    in.seekg(static_cast<std::streamoff>(numero - 1) * static_cast<std::streamoff>(lunghezza_record));
-    if (in) {
-        errno = 0;
-        in.read(record.data(), static_cast<std::streamsize>(lunghezza_record));
-        // Whatever lies beyond the end of a short file reads as blank.
-        const auto letti = static_cast<std::size_t>(in.gcount());
-        std::memset(record.data() + letti, ' ', lunghezza_record - letti);
-        if (letti < lunghezza_record) record.replace(lunghezza_record - 2, 2, "\r\n");
+    if (numero < 1 || numero > massimo_record) throw errore_numero(file, numero);
+    descrittore fd(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (fd.get() < 0) throw errore_lettura_risultati(file, "cannot be opened", errno);
+    std::string letti(lunghezza_record, ' ');
+    const off_t posizione = static_cast<off_t>(numero - 1) * static_cast<off_t>(lunghezza_record);
+    std::size_t quanti = 0;
+    while (quanti < lunghezza_record) {
+        const ssize_t n = ::pread(fd.get(), letti.data() + quanti, lunghezza_record - quanti,
+                                  posizione + static_cast<off_t>(quanti));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) throw errore_lettura_risultati(file, "cannot be read", errno);
+        if (n == 0) break; // end of a short file
+        quanti += static_cast<std::size_t>(n);
     }
-    if (in.bad()) throw errore_lettura_risultati(file, "cannot be read", errno);
-    return record;
+    letti.resize(quanti);
+    return record_da_byte(letti);
 }
 
 void scrittura_record(const std::filesystem::path& file, int numero, const std::string& record) {
-    const auto offset = static_cast<std::uintmax_t>(numero - 1) * lunghezza_record;
-    std::error_code e;
-    const std::uintmax_t dimensione = std::filesystem::file_size(file, e);
-    if (e)
-        throw errore_file_risultati("The results file " + file.string() +
-                                    " cannot be written: " + descrizione(e) + ".");
-    std::fstream out(file, std::ios::in | std::ios::out | std::ios::binary);
-    if (!out)
-        throw errore_file_risultati("The results file " + file.string() +
-                                    " cannot be opened for writing.");
+    if (numero < 1 || numero > massimo_record) throw errore_numero(file, numero);
+    const auto fallita = [&](const std::string& perche) {
+        return errore_file_risultati("The record " + std::to_string(numero) +
+                                     " of the results file " + file.string() +
+                                     " could not be written: " + perche + ".");
+    };
+    // O_RDWR without O_CREAT: a file that vanished is not made up again.
+    descrittore fd(::open(file.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC));
+    if (fd.get() < 0) throw fallita(std::strerror(errno));
+    struct stat stato {};
+    if (::fstat(fd.get(), &stato) != 0) throw fallita(std::strerror(errno));
+    if (!S_ISREG(stato.st_mode)) throw fallita("it is not a file");
+
+    const off_t dimensione = stato.st_size;
+    const off_t posizione = static_cast<off_t>(numero - 1) * static_cast<off_t>(lunghezza_record);
     std::string dati = record;
     dati.resize(lunghezza_record, ' ');
-    std::uintmax_t inizio = offset;
-    if (dimensione < offset) {
-        // Fill the gap with what blank records hold at those positions.
+    off_t inizio = posizione;
+    if (dimensione < posizione) {
+        // The gap gets what blank records hold at those positions, in the same write.
         const std::string vuoto = record_vuoto();
         std::string riempimento;
-        for (std::uintmax_t p = dimensione; p < offset; ++p)
-            riempimento.push_back(vuoto[p % lunghezza_record]);
+        for (off_t p = dimensione; p < posizione; ++p)
+            riempimento.push_back(vuoto[static_cast<std::size_t>(p) % lunghezza_record]);
         dati = riempimento + dati;
         inizio = dimensione;
     }
-    out.seekp(static_cast<std::streamoff>(inizio));
-    out.write(dati.data(), static_cast<std::streamsize>(dati.size()));
-    out.flush();
-    if (!out)
-        throw errore_file_risultati("The record " + std::to_string(numero) +
-                                    " of the results file " + file.string() +
-                                    " could not be written (is the disk full?).");
+
+    // What the write covers now, to put back should it stop halfway.
+    std::string vecchi(static_cast<std::size_t>(std::min<off_t>(
+                           dimensione - inizio, static_cast<off_t>(dati.size()))),
+                       '\0');
+    if (!vecchi.empty() &&
+        ::pread(fd.get(), vecchi.data(), vecchi.size(), inizio) != static_cast<ssize_t>(vecchi.size()))
+        throw fallita(std::strerror(errno));
+
+    const auto scrivi = [&](std::string_view byte, off_t dove) {
+        std::size_t fatti = 0;
+        while (fatti < byte.size()) {
+            const ssize_t n = ::pwrite(fd.get(), byte.data() + fatti, byte.size() - fatti,
+                                       dove + static_cast<off_t>(fatti));
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) break;
+            fatti += static_cast<std::size_t>(n);
+        }
+        return fatti;
+    };
+    errno = 0;
+    const std::size_t scritti = scrivi(dati, inizio);
+    if (scritti < dati.size()) {
+        const int numero_errore = errno != 0 ? errno : EIO;
+        bool ripristinato = true;
+        if (scritti > 0) {
+            const std::size_t da_ripristinare = std::min(vecchi.size(), scritti);
+            ripristinato = scrivi(std::string_view(vecchi).substr(0, da_ripristinare), inizio) ==
+                           da_ripristinare;
+            if (inizio + static_cast<off_t>(scritti) > dimensione)
+                ripristinato = ::ftruncate(fd.get(), dimensione) == 0 && ripristinato;
+        }
+        throw fallita(std::string(std::strerror(numero_errore)) +
+                      (ripristinato ? "; the file is as it was" : "; the record may be damaged"));
+    }
+    if (::fdatasync(fd.get()) != 0 || !fd.chiudi())
+        throw fallita("it did not reach the disk (" + std::string(std::strerror(errno)) + ")");
 }
 
 void riempimento_caselle_testo_ionogramma_corrente(caselle_testo& caselle,

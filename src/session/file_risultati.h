@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace velaris {
@@ -38,12 +39,23 @@ std::string record_vuoto();
 /// blank-padded to 248 characters.
 std::string composizione_record(const caselle_testo& caselle, int ora, int minuti);
 
+/// The record made of the bytes read at its place: what a short file lacks
+/// reads as the blank record's bytes (blanks, CR LF at the end). At most 248
+/// bytes are taken.
+std::string record_da_byte(std::string_view letti);
+
 /// Record `numero` (1-based) of the file; a blank record beyond its end.
-/// Throws errore_file_risultati when the file cannot be opened or read.
+/// Throws errore_file_risultati when the file cannot be opened or read, or
+/// for a number outside 1 ... 288 (no day has more soundings).
 std::string lettura_record(const std::filesystem::path& file, int numero);
 
-/// Writes `record` (248 bytes) as record `numero`, extending a short file
-/// with blank records. Throws errore_file_risultati when it cannot.
+/// Writes `record` (cut or blank-padded to 248 bytes) as record `numero`, in
+/// one positioned write of the existing file, which is then flushed to the
+/// disk; a short file is extended with blank records in the same write. The
+/// file is never created nor cut. Throws errore_file_risultati when it
+/// cannot, or for a number outside 1 ... 288: a write that stopped halfway
+/// (full disk) is undone first, so on failure the file holds what it held
+/// before.
 void scrittura_record(const std::filesystem::path& file, int numero, const std::string& record);
 
 /// Fills the value and letter boxes (and the Es types) from a record.

@@ -1,20 +1,29 @@
 #include "impostazioni.h"
 
 #include "base/numeri.h"
+#include "session/descrittore.h"
 
 #include <array>
 #include <cerrno>
-#include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 #include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace velaris {
 
 namespace fs = std::filesystem;
 
 namespace {
+
+constexpr std::size_t righe_impostazioni = 5;
+
+/// Enough bytes for five lines of the longest length with CR LF, and one more
+/// so that a fifth line too long still shows as too long.
+constexpr std::size_t byte_da_leggere =
+    righe_impostazioni * (lunghezza_massima_riga_impostazioni + 2) + 1;
 
 std::runtime_error errore_scrittura(const fs::path& file, const std::string& motivo) {
     fs::path cartella = file.parent_path();
@@ -28,54 +37,93 @@ std::string motivo_errno(int numero) {
     return numero != 0 ? std::generic_category().message(numero) : "the data could not be written";
 }
 
-// Closes the temporary file (if still open) and removes it, so that a failed
-// write leaves nothing behind but the old file.
-void abbandona(std::FILE* flusso, const fs::path& temporaneo) {
-    if (flusso) std::fclose(flusso);
-    std::error_code ignorato;
-    fs::remove(temporaneo, ignorato);
+/// Writes all of `dati`, going on after a write cut short by a signal.
+bool scrivi_tutto(int fd, std::string_view dati) {
+    while (!dati.empty()) {
+        const ssize_t scritti = ::write(fd, dati.data(), dati.size());
+        if (scritti < 0 && errno == EINTR) continue;
+        if (scritti <= 0) return false;
+        dati.remove_prefix(static_cast<std::size_t>(scritti));
+    }
+    return true;
+}
+
+/// Flushes the folder, so that a rename done in it is on the disk. A folder
+/// that cannot be flushed (some file systems refuse) changes nothing: the new
+/// file is already in place.
+void sincronizza_cartella(const fs::path& cartella) {
+    const int fd = ::open(cartella.empty() ? "." : cartella.c_str(),
+                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
 }
 
 } // namespace
 
-std::optional<impostazioni> leggi_impostazioni(const fs::path& file) {
-    std::error_code ec;
-    if (!fs::is_regular_file(file, ec)) return std::nullopt;
-    std::ifstream flusso(file, std::ios::binary);
-    if (!flusso) return std::nullopt;
-
-    std::array<std::string, 5> righe;
+lettura_impostazioni impostazioni_da_testo(std::string_view testo) {
+    std::array<std::string, righe_impostazioni> righe;
     std::size_t lette = 0;
     std::string corrente;
     bool dentro_riga = false;
-    std::istreambuf_iterator<char> it(flusso), fine;
-    while (it != fine && lette < righe.size()) {
-        const char c = *it++;
+    for (std::size_t i = 0; i < testo.size() && lette < righe.size(); ++i) {
+        const char c = testo[i];
         if (c == '\r' || c == '\n') {
-            if (c == '\r' && it != fine && *it == '\n') ++it;
+            if (c == '\r' && i + 1 < testo.size() && testo[i + 1] == '\n') ++i;
             righe[lette++] = std::move(corrente);
             corrente.clear();
             dentro_riga = false;
-        } else {
-            corrente.push_back(c);
-            dentro_riga = true;
+            continue;
         }
+        if (corrente.size() == lunghezza_massima_riga_impostazioni)
+            return {std::nullopt, "its line " + std::to_string(lette + 1) + " is longer than " +
+                                      std::to_string(lunghezza_massima_riga_impostazioni) +
+                                      " characters"};
+        corrente.push_back(c);
+        dentro_riga = true;
     }
-    if (flusso.bad()) return std::nullopt;
     // A last line without its line end still counts.
     if (dentro_riga && lette < righe.size()) righe[lette++] = std::move(corrente);
-    if (lette < righe.size()) return std::nullopt;
-    return impostazioni{righe[0], righe[1], righe[2], righe[3], righe[4]};
+    if (lette == 0) return {std::nullopt, "it is empty"};
+    if (lette < righe.size())
+        return {std::nullopt, "it holds only " + std::to_string(lette) + " of its 5 lines"};
+    return {impostazioni{righe[0], righe[1], righe[2], righe[3], righe[4]}, {}};
 }
 
-void scrivi_impostazioni(const fs::path& file, const impostazioni& valori) {
+lettura_impostazioni leggi_impostazioni(const fs::path& file) {
+    std::error_code ec;
+    const fs::file_status stato = fs::status(file, ec);
+    if (stato.type() == fs::file_type::not_found) return {};
+    if (stato.type() == fs::file_type::directory) return {std::nullopt, "it is a folder"};
+
+    // O_NONBLOCK: a pipe in place of the file must not hang the start window.
+    descrittore fd(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (fd.get() < 0) return {std::nullopt, "it cannot be read (" + motivo_errno(errno) + ")"};
+    std::string testo(byte_da_leggere, '\0');
+    std::size_t letti = 0;
+    while (letti < testo.size()) {
+        const ssize_t n = ::read(fd.get(), testo.data() + letti, testo.size() - letti);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return {std::nullopt, "it cannot be read (" + motivo_errno(errno) + ")"};
+        if (n == 0) break;
+        letti += static_cast<std::size_t>(n);
+    }
+    testo.resize(letti);
+    return impostazioni_da_testo(testo);
+}
+
+std::string testo_impostazioni(const impostazioni& valori) {
     std::string contenuto;
     for (const std::string* riga :
          {&valori.data, &valori.ora, &valori.minuti, &valori.incremento, &valori.numero}) {
         contenuto += *riga;
         contenuto += "\r\n";
     }
-    scrivi_file_sicuro(file, contenuto);
+    return contenuto;
+}
+
+void scrivi_impostazioni(const fs::path& file, const impostazioni& valori) {
+    scrivi_file_sicuro(file, testo_impostazioni(valori));
 }
 
 impostazioni impostazioni_prima_esecuzione(std::chrono::year_month_day oggi) {
@@ -87,41 +135,51 @@ impostazioni impostazioni_prima_esecuzione(std::chrono::year_month_day oggi) {
     return impostazioni{data, "00", "00", "15", "1"};
 }
 
+impostazioni_iniziali impostazioni_per_entrata(const fs::path& file,
+                                               std::chrono::year_month_day oggi) {
+    lettura_impostazioni letta = leggi_impostazioni(file);
+    if (letta.valori) return {std::move(*letta.valori), {}};
+    impostazioni_iniziali iniziali{impostazioni_prima_esecuzione(oggi), {}};
+    if (!letta.difetto.empty())
+        iniziali.avviso = "The settings file " + file.filename().string() +
+                          " cannot be used: " + letta.difetto + ". The window shows " +
+                          iniziali.valori.data +
+                          " at 00:00; the file is rewritten when the session starts!";
+    return iniziali;
+}
+
 void scrivi_file_sicuro(const fs::path& file, std::string_view contenuto) {
     fs::path temporaneo = file;
     temporaneo += ".tmp";
+    const auto abbandona = [&](int numero) {
+        std::error_code ignorato;
+        fs::remove(temporaneo, ignorato);
+        return errore_scrittura(file, motivo_errno(numero));
+    };
 
-    // The C streams report why they failed through errno, which the iostreams
-    // do not; the operator is told that reason.
-    errno = 0;
-    std::FILE* flusso = std::fopen(temporaneo.c_str(), "wb");
-    if (!flusso) {
-        const int numero = errno;
+    // The replacement keeps the permissions the operator gave the old file.
+    mode_t permessi = 0666;
+    struct stat vecchio {};
+    const bool esiste = ::stat(file.c_str(), &vecchio) == 0 && S_ISREG(vecchio.st_mode);
+    if (esiste) permessi = vecchio.st_mode & 07777;
+
+    descrittore fd(::open(temporaneo.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, permessi));
+    if (fd.get() < 0) {
         // The path may be a folder or otherwise not ours to remove: leave it.
-        throw errore_scrittura(file, motivo_errno(numero));
+        throw errore_scrittura(file, motivo_errno(errno));
     }
-    if (!contenuto.empty() &&
-        std::fwrite(contenuto.data(), 1, contenuto.size(), flusso) != contenuto.size()) {
-        const int numero = errno;
-        abbandona(flusso, temporaneo);
-        throw errore_scrittura(file, motivo_errno(numero));
-    }
-    if (std::fflush(flusso) != 0) {
-        const int numero = errno;
-        abbandona(flusso, temporaneo);
-        throw errore_scrittura(file, motivo_errno(numero));
-    }
-    if (std::fclose(flusso) != 0) {
-        const int numero = errno;
-        abbandona(nullptr, temporaneo);
-        throw errore_scrittura(file, motivo_errno(numero));
-    }
+    errno = 0;
+    if (!scrivi_tutto(fd.get(), contenuto) || ::fsync(fd.get()) != 0) throw abbandona(errno);
+    if (esiste) ::fchmod(fd.get(), permessi); // past the umask
+    if (!fd.chiudi()) throw abbandona(errno);
     std::error_code ec;
     fs::rename(temporaneo, file, ec);
     if (ec) {
-        abbandona(nullptr, temporaneo);
+        std::error_code ignorato;
+        fs::remove(temporaneo, ignorato);
         throw errore_scrittura(file, ec.message());
     }
+    sincronizza_cartella(file.parent_path());
 }
 
 } // namespace velaris

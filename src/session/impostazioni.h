@@ -5,6 +5,7 @@
 #include "session/parametri_sessione.h"
 
 #include <chrono>
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -14,6 +15,11 @@ namespace velaris {
 
 /// Name of the settings file in the working folder.
 inline constexpr std::string_view nome_file_impostazioni = "setting.txt";
+
+/// Longest line a settings file may hold. Its lines are a few characters; a
+/// longer one means the file is something else, and reading stops there
+/// instead of taking in a file of any size.
+inline constexpr std::size_t lunghezza_massima_riga_impostazioni = 256;
 
 /// The five lines of the settings file, as texts exactly as read or written.
 struct impostazioni {
@@ -26,12 +32,31 @@ struct impostazioni {
     bool operator==(const impostazioni&) const = default;
 };
 
-/// Reads the first five lines of the file. A line is the text up to its line
-/// end (CR LF, or a lone LF or CR); the last line may lack one. Missing,
-/// unreadable (a folder, no permission) or shorter than five lines: nullopt.
-std::optional<impostazioni> leggi_impostazioni(const std::filesystem::path& file);
+/// What reading the settings file gave.
+struct lettura_impostazioni {
+    /// The first five lines, when the file has them.
+    std::optional<impostazioni> valori;
+    /// Why the file cannot be used, in the operator's words ("it holds only 3
+    /// of its 5 lines"); empty when it was read, and when there is no file at
+    /// all, which is a first run.
+    std::string difetto;
+};
 
-/// Writes the five lines, each ended by CR LF, without ever leaving the file
+/// The first five lines of a settings file's bytes. A line is the text up to
+/// its line end (CR LF, or a lone LF or CR); the last line may lack one; what
+/// follows the fifth line is ignored. Fewer than five lines, or a line longer
+/// than lunghezza_massima_riga_impostazioni, gives no values and the defect.
+lettura_impostazioni impostazioni_da_testo(std::string_view testo);
+
+/// Reads the settings file: impostazioni_da_testo over its first bytes (a
+/// file of any size costs at most five long lines). Missing: no values and no
+/// defect; a folder, unreadable or damaged: no values and the defect.
+lettura_impostazioni leggi_impostazioni(const std::filesystem::path& file);
+
+/// The file's bytes for five lines: each line followed by CR LF.
+std::string testo_impostazioni(const impostazioni& valori);
+
+/// Writes testo_impostazioni(valori) without ever leaving the file
 /// half-written: see scrivi_file_sicuro. Throws std::runtime_error on failure
 /// and then the old file is still there as it was.
 void scrivi_impostazioni(const std::filesystem::path& file, const impostazioni& valori);
@@ -40,10 +65,25 @@ void scrivi_impostazioni(const std::filesystem::path& file, const impostazioni& 
 /// given day (DD-MM-YYYY), 00:00, interval "15", ionogram 1.
 impostazioni impostazioni_prima_esecuzione(std::chrono::year_month_day oggi);
 
-/// Replaces the whole file with `contenuto` atomically: the bytes go to a
-/// temporary file beside it (same name plus ".tmp"), which is flushed, closed
-/// and then renamed over the old file. A crash leaves either the old file or
-/// the new one, never a half-written or empty one. On failure the temporary
+/// What the start window shows at its load, and what it must say first.
+struct impostazioni_iniziali {
+    impostazioni valori; ///< as read, or the first-run values of `oggi`
+    /// Empty, or the message for a settings file that is there but cannot be
+    /// used: what is wrong, what the window shows instead, and that the file
+    /// is rewritten only when a session starts.
+    std::string avviso;
+};
+
+/// The start window's load of the settings file `file`. Changes no file.
+impostazioni_iniziali impostazioni_per_entrata(const std::filesystem::path& file,
+                                               std::chrono::year_month_day oggi);
+
+/// Replaces the whole file with `contenuto` so that a crash or a full disk
+/// leaves either the old file or the new one, never a half-written or empty
+/// one: the bytes go to a temporary file beside it (same name plus ".tmp"),
+/// which is written, flushed to the disk (fsync) and closed, given the old
+/// file's permissions, renamed over the old file, and the folder is flushed
+/// too so that the rename itself survives a crash. On failure the temporary
 /// file is removed and std::runtime_error says
 /// "Cannot write <name> in <folder>: <reason>".
 void scrivi_file_sicuro(const std::filesystem::path& file, std::string_view contenuto);

@@ -163,13 +163,15 @@ void entrata::caricamento() {
     sessione.cartella_lavoro = std::filesystem::current_path(ec);
     if (ec) sessione.cartella_lavoro = ".";
 
-    // A missing or short file is a first run. Nothing is written here, so a
-    // damaged file stays for the operator to look at until a session starts.
-    const auto letti = leggi_impostazioni(sessione.cartella_lavoro / nome_file_impostazioni);
-    const impostazioni valori =
-        letti ? *letti
-              : impostazioni_prima_esecuzione(std::chrono::year_month_day{
-                    std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())});
+    // A missing file is a first run; a damaged one is said so. Nothing is
+    // written here, so a damaged file stays for the operator to look at until
+    // a session starts.
+    const impostazioni_iniziali iniziali = impostazioni_per_entrata(
+        sessione.cartella_lavoro / nome_file_impostazioni,
+        std::chrono::year_month_day{
+            std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())});
+    if (!iniziali.avviso.empty()) m_messaggi.avviso(titolo_avviso_avvio, iniziali.avviso);
+    const impostazioni& valori = iniziali.valori;
 
     m_data_impostata = valori.data;
     m_incremento_impostato = intervallo_da_mostrare(valori.incremento);

@@ -73,17 +73,16 @@ TEST_F(AvvioSessione, StoredDayKeepsTheTimeNewDayStartsAtMidnight) {
 }
 
 // Every refused start shows one box and writes nothing (a year like 9E99 only
-// comes from a damaged settings file); a day or month "00" passes, and
-// February has 29 days in every fourth year, 2100 too.
+// comes from a damaged settings file, and is no date); a day or month "00"
+// passes, and February has 29 days in every fourth year, 2100 too.
 TEST_F(AvvioSessione, DateRuleAndUnwritableFiles) {
     const std::string formato = "The format of the date is not correct!!",
                       mese = "The number representing the month cannot be greater than 12!!",
-                      giorno = "The day of the date is not correct!!",
-                      anno = "The year of the date is not correct!!";
+                      giorno = "The day of the date is not correct!!";
     const std::pair<const char*, std::string> errori[] = {
         {"5-3-2023", formato},  {"05/03/2023", formato}, {"-5-03-2023", formato},
         {"05-13-2023", mese},   {"31-04-2023", giorno},  {"29-02-2023", giorno},
-        {"30-02-2024", giorno}, {"32-01-2023", giorno},  {"05-02-9E99", anno},
+        {"30-02-2024", giorno}, {"32-01-2023", giorno},  {"05-02-9E99", formato},
     };
     for (const auto& [data, testo] : errori)
         rifiutato(data, testo);

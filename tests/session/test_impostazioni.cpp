@@ -16,7 +16,7 @@ namespace fs = std::filesystem;
 TEST(Impostazioni, ReadsTheFirstFiveLinesAndAFailedWriteLeavesNoTemporary) {
     const prova::cartella_temporanea cartella;
     const fs::path file = cartella.percorso() / "setting.txt";
-    EXPECT_EQ(leggi_impostazioni(file), std::nullopt);
+    EXPECT_EQ(leggi_impostazioni(file).valori, std::nullopt);
     const impostazioni marzo{"05-03-2023", "07", "45", "15", "32"};
     const std::pair<std::string, std::optional<impostazioni>> casi[] = {
         {"05-03-2023\r\n07\r\n45\r\n15\r\n32\r\n", marzo},
@@ -29,12 +29,12 @@ TEST(Impostazioni, ReadsTheFirstFiveLinesAndAFailedWriteLeavesNoTemporary) {
     };
     for (const auto& [testo, atteso] : casi) {
         std::ofstream(file, std::ios::binary) << testo;
-        EXPECT_EQ(leggi_impostazioni(file), atteso) << testo;
+        EXPECT_EQ(leggi_impostazioni(file).valori, atteso) << testo;
     }
 
     fs::remove(file);
     fs::create_directories(file / "inside");
     EXPECT_THROW(scrivi_impostazioni(file, marzo), std::runtime_error);
     EXPECT_FALSE(fs::exists(file.string() + ".tmp"));
-    EXPECT_EQ(leggi_impostazioni(file), std::nullopt); // nor does a folder read as settings
+    EXPECT_EQ(leggi_impostazioni(file).valori, std::nullopt); // nor does a folder read as settings
 }

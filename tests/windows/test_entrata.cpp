@@ -94,9 +94,10 @@ private slots:
         QCOMPARE(QFileInfo("ionograms/QX106_05032023_15.txt").size(), qint64{96 * 248});
     }
 
-    // No file: today, 00:00, interval 15. A damaged one shows the nearest time
-    // the lists hold and stays as it is until a session starts. The date box
-    // holds ten characters at most.
+    // No file: today, 00:00, interval 15, silently; a short one the same,
+    // with a warning. A damaged one shows the nearest time the lists hold and
+    // stays as it is until a session starts. The date box holds ten
+    // characters at most.
     void primaEsecuzioneEFileDanneggiato() {
         QFile::remove("setting.txt");
         const QString prima = QDateTime::currentDateTimeUtc().date().toString("dd-MM-yyyy");
@@ -104,6 +105,16 @@ private slots:
         const QString dopo = QDateTime::currentDateTimeUtc().date().toString("dd-MM-yyyy");
         QVERIFY(giorno()->text() == prima || giorno()->text() == dopo);
         QCOMPARE(mostrati(), QString("00 00 15"));
+        QVERIFY(m_messaggi.mostrati.empty()); // a first run is nothing to warn about
+        // A file that is there but unusable is said so, once, at the load.
+        prova::scrivi_file("setting.txt", byte("05-03-2023\r\n07\r\n"));
+        apri();
+        QCOMPARE(m_messaggi.mostrati.size(), std::size_t{1});
+        QCOMPARE(m_messaggi.mostrati.at(0).titolo, std::string("Be careful!!"));
+        QVERIFY(m_messaggi.mostrati.at(0).testo.starts_with(
+            "The settings file setting.txt cannot be used: it holds only 2 of its 5 lines."));
+        QCOMPARE(mostrati(), QString("00 00 15"));
+        m_messaggi.mostrati.clear();
         for (auto [file, attesi] : {std::pair{"x\r\n7\r\n20\r\n5\r\n99999999\r\n", "07 20 05"},
                                     {"x\r\n9E999\r\n20\r\n20\r\n1\r\n", "00 15 15"}}) {
             prova::scrivi_file("setting.txt", byte(file));
