@@ -1,0 +1,25 @@
+#pragma once
+// The main window as the loading sequence sees it, recorded in memory.
+
+#include "session/caricamento.h"
+
+#include <optional>
+#include <string>
+
+namespace velaris::prova {
+
+struct vista_finta : vista_ionogramma {
+    std::string titolo, caso_particolare = "unchanged", stato_file;
+    int disegni = 0, vuoti = 0;
+    std::optional<bool> tutti_i_casi;
+
+    void mostra_ionogramma(dati_ionogramma&) override { ++disegni; }
+    void mostra_grafico_vuoto() override { ++vuoti; }
+    void imposta_titolo(const std::string& t) override { titolo = t; }
+    void abilita_casi_particolari(bool tutti) override { tutti_i_casi = tutti; }
+    void imposta_caso_particolare(const std::string& d) override { caso_particolare = d; }
+    void imposta_stato_file(const std::string& t) override { stato_file = t; }
+    char separatore_decimale() const override { return '.'; }
+};
+
+} // namespace velaris::prova
