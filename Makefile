@@ -7,7 +7,9 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := g++ cmake make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
             libbenchmark-dev libpng-dev fonts-dejavu-core dpkg-dev
 
-.PHONY: all deps configure build test run bench package clean
+FUZZ_PACKAGES := clang libclang-rt-dev
+
+.PHONY: all deps configure build test run bench package clean test-asan fuzz
 
 all: build
 
@@ -43,5 +45,42 @@ bench: build
 package: build
 	cd $(BUILD_DIR) && cpack -G DEB
 
+# The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer
+# in build-asan/. Any finding stops the test that hit it; the only leaks
+# forgiven are the toolkit's own, listed in tests/sanitizers/lsan.supp.
+ASAN_DIR ?= build-asan
+SANITIZER_ENV := \
+  ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1 \
+  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0
+
+test-asan: deps
+	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELARIS_SANITIZE=ON \
+	    -DVELARIS_BUILD_BENCH=OFF
+	cmake --build $(ASAN_DIR) -j $(JOBS)
+	cd $(ASAN_DIR) && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen \
+	    ctest --output-on-failure -j $(JOBS)
+
+# libFuzzer campaign over the three readers (ionogram file, results record,
+# settings file), built with clang and the sanitizers in build-fuzz/. Each
+# reader runs FUZZ_RUNS inputs from the seeds in tests/tools/fuzz/seeds; the
+# corpus grows in build-fuzz/corpus. Figures: docs/reliability.md.
+FUZZ_DIR ?= build-fuzz
+FUZZ_RUNS ?= 1000000
+FUZZ_TARGETS := fuzz_rdf fuzz_risultati fuzz_impostazioni
+
+fuzz: deps
+	@./scripts/install-deps $(FUZZ_PACKAGES)
+	CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELARIS_FUZZ=ON \
+	    -DVELARIS_BUILD_BENCH=OFF
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target $(FUZZ_TARGETS)
+	@for t in $(FUZZ_TARGETS); do \
+	    mkdir -p $(FUZZ_DIR)/corpus/$$t && \
+	    echo "== $$t: $(FUZZ_RUNS) runs" && \
+	    $(SANITIZER_ENV) $(FUZZ_DIR)/tests/$$t -runs=$(FUZZ_RUNS) -timeout=1 -rss_limit_mb=2048 \
+	        -print_final_stats=1 $(FUZZ_DIR)/corpus/$$t tests/tools/fuzz/seeds/$${t#fuzz_} \
+	        || exit 1; \
+	done
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)

@@ -1,7 +1,8 @@
 // Random mutations of a valid sounder file: whatever the bytes, the reader
 // returns or raises errore_lettura, nothing else. The generator is seeded, so
-// a failure repeats; the iteration is in the trace. (The libFuzzer target in
-// tests/tools/fuzz_rdf adds the sanitizers that catch out-of-bounds reads.)
+// a failure repeats; the iteration is in the trace. This run goes through real
+// files; tests/tools/fuzz feeds the reader bytes in memory, under libFuzzer
+// and the sanitizers too.
 
 #include "ionogram/lettore_rdf.h"
 #include "common/rdf_di_prova.h"
