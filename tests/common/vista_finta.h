@@ -9,7 +9,7 @@
 namespace velaris::prova {
 
 struct vista_finta : vista_ionogramma {
-    std::string titolo, caso_particolare = "unchanged", stato_file;
+    std::string titolo, caso_particolare = "unchanged", stato_file, percorsi;
     int disegni = 0, vuoti = 0;
     std::optional<bool> tutti_i_casi;
 
@@ -18,7 +18,10 @@ struct vista_finta : vista_ionogramma {
     void imposta_titolo(const std::string& t) override { titolo = t; }
     void abilita_casi_particolari(bool tutti) override { tutti_i_casi = tutti; }
     void imposta_caso_particolare(const std::string& d) override { caso_particolare = d; }
-    void imposta_stato_file(const std::string& t) override { stato_file = t; }
+    void imposta_stato_file(const std::string& t, const std::string& p) override {
+        stato_file = t;
+        percorsi = p;
+    }
     char separatore_decimale() const override { return '.'; }
 };
 

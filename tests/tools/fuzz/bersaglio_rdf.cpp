@@ -9,6 +9,7 @@
 #include "display/superficie.h"
 #include "ionogram/lettore_rdf.h"
 #include "ionogram/titoli.h"
+#include "rules/casi_particolari.h"
 
 #include <string>
 #include <string_view>
