@@ -1,8 +1,8 @@
 #include "file_risultati.h"
 
 #include "base/numeri.h"
-#include "session/descrittore.h"
 #include "scaling/tabella_grandezze.h"
+#include "session/descrittore.h"
 
 #include <algorithm>
 #include <array>
@@ -179,11 +179,11 @@ void scrittura_record(const std::filesystem::path& file, int numero, const std::
     }
 
     // What the write covers now, to put back should it stop halfway.
-    std::string vecchi(static_cast<std::size_t>(std::min<off_t>(
-                           dimensione - inizio, static_cast<off_t>(dati.size()))),
+    std::string vecchi(static_cast<std::size_t>(
+                           std::min<off_t>(dimensione - inizio, static_cast<off_t>(dati.size()))),
                        '\0');
-    if (!vecchi.empty() &&
-        ::pread(fd.get(), vecchi.data(), vecchi.size(), inizio) != static_cast<ssize_t>(vecchi.size()))
+    if (!vecchi.empty() && ::pread(fd.get(), vecchi.data(), vecchi.size(), inizio) !=
+                               static_cast<ssize_t>(vecchi.size()))
         throw fallita(std::strerror(errno));
 
     const auto scrivi = [&](std::string_view byte, off_t dove) {

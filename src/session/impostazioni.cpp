@@ -52,8 +52,8 @@ bool scrivi_tutto(int fd, std::string_view dati) {
 /// that cannot be flushed (some file systems refuse) changes nothing: the new
 /// file is already in place.
 void sincronizza_cartella(const fs::path& cartella) {
-    const int fd = ::open(cartella.empty() ? "." : cartella.c_str(),
-                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd =
+        ::open(cartella.empty() ? "." : cartella.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;
     ::fsync(fd);
     ::close(fd);

@@ -13,8 +13,8 @@ namespace {
 
 /// The capabilities by which root reads, writes and changes files whatever
 /// their permission bits.
-constexpr unsigned scavalcano = (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) |
-                                (1u << CAP_FOWNER);
+constexpr unsigned scavalcano =
+    (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER);
 
 bool leggi(__user_cap_data_struct (&dati)[2]) {
     __user_cap_header_struct testa{_LINUX_CAPABILITY_VERSION_3, 0};

@@ -100,3 +100,26 @@ TEST_F(AvvioSessione, DateRuleAndUnwritableFiles) {
     rifiutato("06-03-2023",
               "Cannot write setting.txt in " + cartella.string() + ": Is a directory!!");
 }
+
+// What the closed lists never offer is refused all the same: no session
+// without a results file, or on a record outside the day.
+TEST(PreparazioneAvvio, IntervalsAndTimesOutsideTheDayAreRefused) {
+    parametri_sessione attuale;
+    const std::pair<richiesta_avvio, std::string> casi[] = {
+        {{"05-03-2023", "07", "45", "20", "05-03-2023"},
+         "The difference in minutes between two consecutive ionograms must be 05, 10, 15, 30 or "
+         "60!!"},
+        {{"05-03-2023", "24", "00", "60", "05-03-2023"},
+         "The hour or the minutes are not correct!!"},
+        {{"05-03-2023", "23", "60", "05", "05-03-2023"},
+         "The hour or the minutes are not correct!!"},
+        {{"05-03-2023", "23", "55", "05", "05-03-2023"}, ""},
+    };
+    for (const auto& [richiesta, rifiuto] : casi) {
+        const avvio_preparato avvio = preparazione_avvio(richiesta, attuale);
+        EXPECT_EQ(avvio.rifiuto, rifiuto) << richiesta.hour << ":" << richiesta.minutes;
+        if (rifiuto.empty()) {
+            EXPECT_EQ(avvio.sessione.numero_ionogramma, 288);
+        }
+    }
+}

@@ -189,9 +189,10 @@ std::pair<std::string, std::string> avvia(banco& b, prova::messaggi_finti& messa
     stato.sessione.cartella_lavoro = b.cartella.percorso();
     const bool aperta = avvio_sessione(richiesta, stato, messaggi).apri_finestra_principale;
     EXPECT_EQ(aperta, messaggi.mostrati.empty());
-    EXPECT_EQ(aperta, !stato.sessione.data_sessione.empty()) << "the session record changes only when the start succeeds";
-    return {iniziali.avviso, aperta ? "" : messaggi.mostrati.at(0).titolo + " " +
-                                              messaggi.mostrati.at(0).testo};
+    EXPECT_EQ(aperta, !stato.sessione.data_sessione.empty())
+        << "the session record changes only when the start succeeds";
+    return {iniziali.avviso,
+            aperta ? "" : messaggi.mostrati.at(0).titolo + " " + messaggi.mostrati.at(0).testo};
 }
 
 /// What the save says when it refuses to write a record it never read.
@@ -242,7 +243,9 @@ const std::string giorno_vuoto = [] {
     return giorno;
 }();
 
-void PrintTo(const caso& c, std::ostream* os) { *os << c.nome; }
+void PrintTo(const caso& c, std::ostream* os) {
+    *os << c.nome;
+}
 
 class FileDanneggiati : public ::testing::TestWithParam<caso> {};
 
@@ -263,7 +266,8 @@ TEST_P(FileDanneggiati, TheOperatorIsToldAndNoOtherFileChanges) {
     {
         std::optional<prova::permessi_rispettati> senza_privilegi;
         if (c.permessi) senza_privilegi.emplace();
-        detto = c.op == operazione::avvio ? avvia(b, messaggi, mostrato) : carica_e_salva(b, mostrato);
+        detto =
+            c.op == operazione::avvio ? avvia(b, messaggi, mostrato) : carica_e_salva(b, mostrato);
     }
     contiene(detto.first, c.detto_prima, c.op == operazione::avvio ? "start window" : "status");
     if (c.mostrato != "*") {
@@ -310,14 +314,22 @@ const std::string marzo_mostrato = "05-03-2023 07 45 15";
 const std::vector<std::string> nuovo_giorno = {impostazioni_file, risultati_prima_esecuzione};
 
 caso data_sbagliata(const char* nome, const std::string& data, const std::string& messaggio) {
-    return {.nome = nome, .op = operazione::avvio, .guasta = data_impostata(data),
-            .mostrato = data.substr(0, 10) + " 07 45 15", .detto_poi = messaggio};
+    return {.nome = nome,
+            .op = operazione::avvio,
+            .guasta = data_impostata(data),
+            .mostrato = data.substr(0, 10) + " 07 45 15",
+            .detto_poi = messaggio};
 }
 
 caso ionogramma_rifiutato(const char* nome, std::function<void(banco&)> guasta,
                           const std::string& motivo, bool permessi = false) {
-    return {.nome = nome, .op = operazione::caricamento, .guasta = std::move(guasta),
-            .permessi = permessi, .detto_prima = motivo, .mostrato = "52|D|305|61", .detto_poi = ""};
+    return {.nome = nome,
+            .op = operazione::caricamento,
+            .guasta = std::move(guasta),
+            .permessi = permessi,
+            .detto_prima = motivo,
+            .mostrato = "52|D|305|61",
+            .detto_poi = ""};
 }
 
 prova::rdf_di_prova con_campi(const char* campi, int record_n = 381, int scarto = 0) {

@@ -37,7 +37,8 @@ std::string leggi(const fs::path& file) {
 }
 
 void scrivi(const fs::path& file, std::string_view byte) {
-    std::ofstream(file, std::ios::binary).write(byte.data(), static_cast<std::streamsize>(byte.size()));
+    std::ofstream(file, std::ios::binary)
+        .write(byte.data(), static_cast<std::streamsize>(byte.size()));
 }
 
 /// Runs `azione` in a child process whose files cannot grow past `limite`
@@ -51,13 +52,15 @@ std::string con_disco_pieno(rlim_t limite, const std::function<void()>& azione) 
         std::signal(SIGXFSZ, SIG_IGN);
         const rlimit limiti{limite, limite};
         std::string esito;
-        if (::setrlimit(RLIMIT_FSIZE, &limiti) != 0) esito = "setrlimit failed";
-        else try {
-            azione();
-        } catch (const std::exception& e) {
-            esito = e.what();
-            if (esito.empty()) esito = "(an error without words)";
-        }
+        if (::setrlimit(RLIMIT_FSIZE, &limiti) != 0)
+            esito = "setrlimit failed";
+        else
+            try {
+                azione();
+            } catch (const std::exception& e) {
+                esito = e.what();
+                if (esito.empty()) esito = "(an error without words)";
+            }
         const ssize_t scritti = ::write(tubo[1], esito.data(), esito.size());
         ::_exit(scritti == static_cast<ssize_t>(esito.size()) ? 0 : 1);
     }
@@ -82,7 +85,9 @@ std::string giorno(std::size_t quanti) {
     return testo;
 }
 
-std::string record_di(char c) { return std::string(246, c) + "\r\n"; }
+std::string record_di(char c) {
+    return std::string(246, c) + "\r\n";
+}
 
 } // namespace
 
@@ -96,7 +101,8 @@ TEST(ScrittureSicure, SettingsOnAFullDiskKeepTheOldFile) {
     const std::string nuovo = "06-03-2023\r\n00\r\n00\r\n15\r\n1\r\n";
     for (rlim_t limite = 0; limite < nuovo.size(); ++limite) {
         scrivi(file, marzo);
-        const std::string errore = con_disco_pieno(limite, [&] { scrivi_impostazioni(file, nuove); });
+        const std::string errore =
+            con_disco_pieno(limite, [&] { scrivi_impostazioni(file, nuove); });
         EXPECT_EQ(errore, "Cannot write setting.txt in " + cartella.percorso().string() +
                               ": File too large")
             << "limit " << limite;
@@ -118,9 +124,9 @@ TEST(ScrittureSicure, ARecordOnAFullDiskChangesNothing) {
         const std::string* contenuto;
         rlim_t limite;
     } casi[] = {
-        {&intero, record_32},           // the record starts past the limit
-        {&intero, record_32 + 100},     // the limit falls inside the record
-        {&corto, corto.size() + 1000},  // the blank records before it do not all fit
+        {&intero, record_32},          // the record starts past the limit
+        {&intero, record_32 + 100},    // the limit falls inside the record
+        {&corto, corto.size() + 1000}, // the blank records before it do not all fit
         {&corto, record_32 + record - 1},
     };
     for (const auto& c : casi) {

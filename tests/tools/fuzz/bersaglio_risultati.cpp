@@ -40,8 +40,8 @@ void prova_risultati(ingresso dati) {
     for (const int numero : {2, record_nel_file, record_nel_file + 1}) {
         if (numero < 2 || numero > 288) continue;
         const auto leggi = [&](int k) {
-            const std::size_t inizio = std::min(file.size(), (static_cast<std::size_t>(k) - 1) *
-                                                                 lunghezza_record);
+            const std::size_t inizio =
+                std::min(file.size(), (static_cast<std::size_t>(k) - 1) * lunghezza_record);
             const std::string record = record_da_byte(file.substr(inizio, lunghezza_record));
             controlla(record.size() == lunghezza_record, "a record read is 248 bytes");
             return record;

@@ -1,4 +1,5 @@
-// libFuzzer entry of the impostazioni target (make fuzz); the work is in bersaglio_impostazioni.cpp.
+// libFuzzer entry of the impostazioni target (make fuzz); the work is in
+// bersaglio_impostazioni.cpp.
 
 #include "tools/fuzz/bersagli.h"
 

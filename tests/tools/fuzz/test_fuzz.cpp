@@ -46,7 +46,7 @@ byte_file muta(byte_file dati, const std::vector<byte_file>& altri, std::mt19937
     const auto fino_a = [&](std::size_t n) {
         return std::uniform_int_distribution<std::size_t>(0, n)(caso);
     };
-    static constexpr std::uint8_t notevoli[] = {0,   9,   10,  13,  ' ', '-',  '.',  ',',  '0',
+    static constexpr std::uint8_t notevoli[] = {0,   9,   10,  13,  ' ', '-', '.',  ',',  '0',
                                                 '1', '5', '9', 'E', 'D', 'x', 0x7f, 0x80, 0xff};
     for (std::size_t volte = 1 + fino_a(3); volte > 0; --volte) {
         const std::size_t dove = fino_a(dati.size());
@@ -72,8 +72,8 @@ byte_file muta(byte_file dati, const std::vector<byte_file>& altri, std::mt19937
                             static_cast<std::uint8_t>(fino_a(255)));
             break;
         case 5: {
-            const byte_file pezzo(it, it + static_cast<std::ptrdiff_t>(
-                                               std::min(quanti * 8, dati.size() - dove)));
+            const byte_file pezzo(
+                it, it + static_cast<std::ptrdiff_t>(std::min(quanti * 8, dati.size() - dove)));
             dati.insert(dati.begin() + static_cast<std::ptrdiff_t>(fino_a(dati.size())),
                         pezzo.begin(), pezzo.end());
             break;
@@ -94,7 +94,9 @@ byte_file muta(byte_file dati, const std::vector<byte_file>& altri, std::mt19937
     return dati;
 }
 
-void PrintTo(const lettore& l, std::ostream* os) { *os << l.nome; }
+void PrintTo(const lettore& l, std::ostream* os) {
+    *os << l.nome;
+}
 
 class Fuzz : public ::testing::TestWithParam<lettore> {};
 
@@ -107,12 +109,11 @@ TEST_P(Fuzz, SeedsAndTheirMutationsGetOnlyTheReadersOwnAnswers) {
     std::mt19937 caso(20240301);
     constexpr std::size_t mutazioni = 4000;
     for (std::size_t n = 0; n < iniziali.size() + mutazioni; ++n) {
-        const byte_file ingresso =
-            n < iniziali.size()
-                ? iniziali[n]
-                : muta(iniziali[std::uniform_int_distribution<std::size_t>(
-                           0, iniziali.size() - 1)(caso)],
-                       iniziali, caso);
+        const byte_file ingresso = n < iniziali.size()
+                                       ? iniziali[n]
+                                       : muta(iniziali[std::uniform_int_distribution<std::size_t>(
+                                                  0, iniziali.size() - 1)(caso)],
+                                              iniziali, caso);
         try {
             l.prova(ingresso);
         } catch (const std::exception& e) {
