@@ -4,6 +4,7 @@
 // read without having to discover the header layout. Anything but a return or
 // an errore_lettura is a finding.
 
+#include "common/rdf_di_prova.h"
 #include "ionogram/lettore_rdf.h"
 #include "ionogram/titoli.h"
 
@@ -16,22 +17,6 @@
 namespace {
 
 using namespace velaris;
-
-std::vector<unsigned char> file_valido() {
-    std::vector<unsigned char> file(197, ' ');
-    constexpr std::string_view campi = "01.000 02.000 0.050";
-    for (std::size_t k = 0; k < campi.size(); ++k)
-        file[k] = static_cast<unsigned char>(campi[k]);
-    file[59] = 'x';
-    file[60] = 'x';
-    constexpr std::string_view stazione = "QX106";
-    for (std::size_t k = 0; k < stazione.size(); ++k)
-        file[122 + k] = static_cast<unsigned char>(stazione[k]);
-    file[196] = 10;
-    for (std::size_t k = 0; k < 150 * 21; ++k)
-        file.push_back(static_cast<unsigned char>(k * 7));
-    return file;
-}
 
 void leggi(std::span<const unsigned char> file) {
     for (const auto variante : {variante_finestra::principale, variante_finestra::compagna}) {
@@ -49,7 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
     leggi(ingresso);
     data_ionogramma(std::string_view(reinterpret_cast<const char*>(dati), quanti));
 
-    static const std::vector<unsigned char> valido = file_valido();
+    static const std::vector<unsigned char> valido =
+        prova::rdf_di_prova{.campi = "01.000 02.000 0.050", .record = 21}.byte();
     if (quanti == 0) return 0;
     std::vector<unsigned char> file = valido;
     const int scarto = static_cast<int>(dati[0] % 5) - 2; // -2 .. +2 bytes
