@@ -1,5 +1,7 @@
-// The plot as the windows draw it: frame, grid, labels, echoes and redraw.
+// The plot as the windows draw it: frame, grid, labels, echoes, the transmission
+// curve and redraw.
 
+#include "display/curva_trasmissione.h"
 #include "display/disegno.h"
 #include "display/echi.h"
 #include "display/etichette.h"
@@ -11,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <set>
 #include <vector>
 
 using namespace velaris;
@@ -89,23 +92,11 @@ std::vector<etichetta_asse> etichette_attese() {
     for (int n = 1; n <= 20; ++n)
         attese.push_back({std::string(" ").append(std::to_string(n)), 40 * n - 36 - (n < 10 ? 7 : 10), -4});
     attese.push_back({"MHz", 732, -10});
-    const std::pair<const char*, int> altezze[] = {{"100", 16},  {"200", 106}, {"300", 194},
-                                                   {"400", 284}, {"500", 372}, {"600", 462},
-                                                   {"700", 550}};
+    const std::pair<const char*, int> altezze[] = {{"100", 16},  {"200", 106}, {"300", 194}, {"400", 284},
+                                                   {"500", 372}, {"600", 462}, {"700", 550}};
     for (const auto& [testo, y] : altezze) attese.push_back({testo, 770, y});
     attese.push_back({"km", 770, 580});
     return attese;
-}
-
-TEST(Disegno, AxisLabelsStandWhereTheRulesPutThem) {
-    const auto attese = etichette_attese();
-    const auto& etichette = etichette_assi();
-    ASSERT_EQ(etichette.size(), attese.size());
-    for (std::size_t i = 0; i < attese.size(); ++i)
-        EXPECT_TRUE(etichette[i].testo == attese[i].testo && etichette[i].x == attese[i].x &&
-                    etichette[i].y == attese[i].y)
-            << i << ": \"" << etichette[i].testo << "\" at " << etichette[i].x << ","
-            << etichette[i].y;
 }
 
 // The drawn labels equal the texts printed in order with QPainter at their
@@ -113,49 +104,53 @@ TEST(Disegno, AxisLabelsStandWhereTheRulesPutThem) {
 // "19" and "20".
 TEST(Disegno, LabelsAreTheTextPrintedOnTheBackgroundInTheirColour) {
     const QFont prima = QGuiApplication::font();
-    for (const double punti : {8.0, 11.0})
-        for (const auto& [g, colore] :
-             {std::pair{principale, QColor(Qt::white)}, {principale, QColor(255, 128, 0)},
-              {compagna, QColor(Qt::white)}}) {
-            QFont font = prima;
-            font.setPointSizeF(punti);
-            QGuiApplication::setFont(font);
-            QImage s = crea_superficie(g), attesa = crea_superficie(g);
-            disegno_grafico_vuoto(s, g, colore);
-            rettangolo_pieno(attesa, g, 0, 0, 765, 601, colore_cornice);
-            rettangolo_pieno(attesa, g, 1, 1, 764, 600, colore_grafico);
-            const QImage senza_testo = attesa.copy();
-            QPainter pittore(&attesa);
-            pittore.setPen(colore);
-            pittore.setFont(font);
-            const QFontMetrics metriche(font, &attesa);
-            for (const auto& e : etichette_attese())
-                pittore.drawText(g.colonna(e.x), g.riga(e.y) + metriche.ascent(),
-                                 QString::fromStdString(e.testo));
-            pittore.end();
-            EXPECT_NE(attesa, senza_testo);
-            int diversi = 0;
-            for (int r = 0; r < s.height(); ++r)
-                for (int c = 0; c < s.width(); ++c) diversi += s.pixel(c, r) != attesa.pixel(c, r);
-            EXPECT_EQ(diversi, 0) << punti << " pt, " << colore.name().toStdString() << ", "
-                                  << s.width() << " wide";
-        }
+    for (const auto& [punti, g, colore] : {std::tuple{8.0, principale, QColor(Qt::white)},
+                                           {11.0, principale, QColor(255, 128, 0)},
+                                           {11.0, compagna, QColor(Qt::white)}}) {
+        QFont font = prima;
+        font.setPointSizeF(punti);
+        QGuiApplication::setFont(font);
+        QImage s = crea_superficie(g), attesa = crea_superficie(g);
+        disegno_grafico_vuoto(s, g, colore);
+        rettangolo_pieno(attesa, g, 0, 0, 765, 601, colore_cornice);
+        rettangolo_pieno(attesa, g, 1, 1, 764, 600, colore_grafico);
+        const QImage senza_testo = attesa.copy();
+        QPainter pittore(&attesa);
+        pittore.setPen(colore);
+        pittore.setFont(font);
+        for (const auto& e : etichette_attese())
+            pittore.drawText(g.colonna(e.x), g.riga(e.y) + QFontMetrics(font, &attesa).ascent(),
+                             QString::fromStdString(e.testo));
+        pittore.end();
+        EXPECT_NE(attesa, senza_testo);
+        EXPECT_EQ(s, attesa) << punti << " pt, " << colore.name().toStdString() << ", " << s.width() << " wide";
+    }
     QGuiApplication::setFont(prima);
 }
 
-TEST(Disegno, RedrawAfterACurveRestoresThePlotAndLabels) {
+TEST(Disegno, CurveSegmentsFromVertexToVertexInRedUntilTheRedraw) {
+    const auto rossi = [](const QImage& s) {
+        std::set<std::pair<int, int>> punti;
+        for (int x = -220; x <= 794; ++x)
+            for (int y = -50; y <= 670; ++y)
+                if (a(s, x, y) == 0xc80000u) punti.emplace(x, y);
+        return punti;
+    };
     const auto d = ionogramma(1.0f, 20.0f, 0.05f);
-    QImage attesa = disegnato(d), s = attesa.copy();
-    linea(s, principale, 10, 10, 700, 355, 0xffc80000);      // a curve
-    disegno_grafico_vuoto(s, principale, QColor(255, 0, 0)); // labels of another colour
+    QImage s = disegnato(d);
+    // A repeated vertex (length zero), a vertical, a diagonal, a steep segment; each without its end.
+    disegno_curva_trasmissione(s, principale, {{10, 20}, {10, 20}, {10, 24}, {13, 27}, {14, 30}});
+    EXPECT_EQ(rossi(s), (std::set<std::pair<int, int>>{{10, 20}, {10, 21}, {10, 22}, {10, 23}, {10, 24},
+                                                       {11, 25}, {12, 26}, {13, 27}, {13, 28}, {14, 29}}));
+    // A redraw restores the plot, also over labels of another colour; antialiased text does not thicken.
+    disegno_grafico_vuoto(s, principale, QColor(255, 0, 0));
     disegno_ionogramma(s, principale, d, Qt::white);
-    disegno_ionogramma(s, principale, d, Qt::white); // antialiased text does not thicken
-    EXPECT_EQ(s, attesa);
+    disegno_ionogramma(s, principale, d, Qt::white);
+    EXPECT_EQ(s, disegnato(d));
 }
 
 TEST(Echi, NormalisedToGreyLevelsByTruncation) {
-    for (const auto& [massimo, cella, atteso] :
-         {std::tuple{127, 7, 14}, {255, 100, 99}, {0, 0, 0}}) {
+    for (const auto& [massimo, cella, atteso] : {std::tuple{127, 7, 14}, {255, 100, 99}, {0, 0, 0}}) {
         auto d = ionogramma(1.0f, 20.0f, 0.05f);
         d.cella(381, 150) = static_cast<std::int16_t>(massimo);
         d.cella(1, 1) = static_cast<std::int16_t>(cella);
@@ -166,10 +161,7 @@ TEST(Echi, NormalisedToGreyLevelsByTruncation) {
 }
 
 TEST(Echi, BlockColumnsForEachStep) {
-    const struct {
-        float inizio, passo;
-        int i, x_primo, x_ultimo;
-    } casi[] = {
+    const struct { float inizio, passo; int i, x_primo, x_ultimo; } casi[] = {
         {1.0f, 0.025f, 3, 6, 6},  {1.0f, 0.05f, 2, 5, 6}, {1.0f, 0.1f, 1, 1, 4},
         {1.0f, 0.2f, 2, 9, 12},   {1.0f, 0.5f, 1, 1, 4},  {1.0f, 0.5f, 2, 21, 24},
         {1.013f, 0.05f, 2, 5, 6}, // o = round(0.26) = 0

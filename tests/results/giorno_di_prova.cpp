@@ -23,4 +23,21 @@ std::filesystem::path scrivi_risultati(const std::filesystem::path& cartella, co
     return file;
 }
 
+std::vector<std::string> righe_crlf(const std::string& testo) {
+    std::vector<std::string> righe;
+    std::size_t da = 0;
+    for (std::size_t a; (a = testo.find("\r\n", da)) != std::string::npos; da = a + 2)
+        righe.push_back(testo.substr(da, a - da));
+    if (da < testo.size()) righe.push_back(testo.substr(da));
+    return righe;
+}
+
+std::string per_ora(std::string testa, const std::map<int, std::string>& celle, const std::string& altrimenti) {
+    for (int ora = 0; ora < 24; ++ora) {
+        const auto it = celle.find(ora);
+        testa += it == celle.end() ? altrimenti : it->second;
+    }
+    return testa;
+}
+
 } // namespace velaris::prova

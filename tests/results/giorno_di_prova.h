@@ -24,4 +24,11 @@ std::string record_con(const std::vector<testo_a>& testi);
 std::filesystem::path scrivi_risultati(const std::filesystem::path& cartella, const std::string& nome,
                                        int quanti, const std::map<int, std::string>& record);
 
+/// The lines of a text whose lines end in CR LF; text after the last line end
+/// is a line of its own, so a missing line end shows.
+std::vector<std::string> righe_crlf(const std::string& testo);
+
+/// `testa` followed by 24 hourly cells: those given by hour, `altrimenti` for the rest.
+std::string per_ora(std::string testa, const std::map<int, std::string>& celle, const std::string& altrimenti);
+
 } // namespace velaris::prova

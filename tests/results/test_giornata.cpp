@@ -8,48 +8,13 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 using namespace velaris;
 using prova::record_con;
-
-namespace {
-
-/// Splits one CSV line (no quoted fields in these tests).
-std::vector<std::string> campi_di(const std::string& riga) {
-    std::vector<std::string> campi;
-    std::stringstream in(riga);
-    std::string campo;
-    while (std::getline(in, campo, ',')) campi.push_back(campo);
-    if (!riga.empty() && riga.back() == ',') campi.emplace_back();
-    return campi;
-}
-
-std::vector<std::string> righe_di(const std::string& testo) {
-    std::vector<std::string> righe;
-    std::size_t da = 0;
-    for (std::size_t a; (a = testo.find("\r\n", da)) != std::string::npos; da = a + 2)
-        righe.push_back(testo.substr(da, a - da));
-    EXPECT_EQ(da, testo.size()) << "every line ends in CR LF";
-    return righe;
-}
-
-/// The field named `colonna` of a row, by the header.
-std::string colonna(const std::vector<std::string>& intestazione,
-                    const std::vector<std::string>& riga, const std::string& nome) {
-    for (std::size_t n = 0; n < intestazione.size(); ++n)
-        if (intestazione[n] == nome) return riga.at(n);
-    ADD_FAILURE() << "no column " << nome;
-    return {};
-}
-
-} // namespace
 
 TEST(NomeRisultati, DateAndIntervalComeFromTheName) {
     const auto letto = leggi_nome_risultati("QX106_05032023_15.txt");
     ASSERT_TRUE(letto);
-    EXPECT_EQ(data_iso(letto->data), "2023-03-05");
-    EXPECT_EQ(letto->incremento, "15");
+    EXPECT_EQ(data_iso(letto->data) + " " + letto->incremento, "2023-03-05 15");
     EXPECT_TRUE(leggi_nome_risultati("QX106_29022024_60.txt"));
     for (const char* sbagliato :
          {"QX106_29022023_15.txt", "QX106_05032023_20.txt", "QX106_00032023_15.txt",
@@ -64,48 +29,45 @@ TEST(Csv, RowsCarryTheRecordsValuesInPhysicalUnits) {
         d.percorso(), "QX106_05032023_60.txt", 24,
         {{8, record_con({{1, "07:00"}, {16, " 14EE"}, {31, " 95"}, {46, "310"}, {91, "C2H1"},
                          {140, "L"}, {166, " 52UR"}, {211, "305"}, {226, "208"}, {241, "327  "}})},
-         {24, record_con({{1, "23:00"}, {121, "250"}, {181, "130 X"}})}});
+         {24, record_con({{1, "23:00"}, {61, " 35"}, {76, "105"}, {106, " 30"}, {121, "250"},
+                          {136, "410"}, {151, "300"}, {181, "130 X"}, {196, "150"}})}});
     const lettura_giornata letta = leggi_giornata(file);
     ASSERT_TRUE(letta.giorno);
     EXPECT_TRUE(letta.avvisi.empty());
 
-    const auto righe = righe_di(tabella_csv({*letta.giorno}));
+    // The columns: date, time, value and letters of each characteristic, Es types.
+    const char* const chiavi[] = {"fmin", "hE", "foE", "foEs", "hEs", "fbEs", "hF", "foF1",
+                                  "MUF3000F1", "M3000F1", "hF2", "foF2", "fxI", "MUF3000F2", "M3000F2"};
+    std::string intestazione = "date,time";
+    for (const std::string k : chiavi) intestazione += "," + k + "," + k + "_q," + k + "_d";
+    // A row from "value,q,d" by key; a characteristic not given is three empty fields.
+    const auto riga = [&](const char* ora, std::map<std::string, std::string> valori, const char* tipi) {
+        std::string r = std::string("2023-03-05,") + ora;
+        for (const char* k : chiavi) r.append(",").append(valori.count(k) ? valori[k] : ",,");
+        return r + "," + tipi;
+    };
+    const auto righe = prova::righe_crlf(tabella_csv({*letta.giorno}));
     ASSERT_EQ(righe.size(), 25u); // header and every sounding of the day
-    const auto intestazione = campi_di(righe[0]);
-    ASSERT_EQ(intestazione.size(), 2u + 15 * 3 + 1);
-    EXPECT_EQ(std::vector(intestazione.begin(), intestazione.begin() + 8),
-              (std::vector<std::string>{"date", "time", "fmin", "fmin_q", "fmin_d", "hE", "hE_q",
-                                        "hE_d"}));
-    EXPECT_EQ(intestazione.back(), "es_types");
-    EXPECT_EQ(intestazione[intestazione.size() - 4], "M3000F2");
-
-    const auto sette = campi_di(righe[8]);
-    ASSERT_EQ(sette.size(), intestazione.size());
-    const std::pair<const char*, const char*> attesi[] = {
-        {"date", "2023-03-05"}, {"time", "07:00"},  {"fmin", "1.4"},      {"fmin_q", "E"},
-        {"fmin_d", "E"},        {"hE", "95"},       {"hE_q", ""},         {"foE", "3.10"},
-        {"foF1", ""},           {"foF1_d", "L"},    {"foF2", "5.2"},      {"foF2_q", "U"},
-        {"foF2_d", "R"},        {"M3000F1", "3.05"}, {"MUF3000F2", "20.8"}, {"M3000F2", "3.27"},
-        {"es_types", "C2H1"},   {"fxI", ""}};
-    for (const auto& [nome, valore] : attesi)
-        EXPECT_EQ(colonna(intestazione, sette, nome), valore) << nome;
-
-    const auto ultima = campi_di(righe[24]);
-    EXPECT_EQ(colonna(intestazione, ultima, "time"), "23:00");
-    EXPECT_EQ(colonna(intestazione, ultima, "hF"), "250");
-    EXPECT_EQ(colonna(intestazione, ultima, "fxI"), "13.0");
-    EXPECT_EQ(colonna(intestazione, ultima, "fxI_d"), "X");
-    // A blank record is a row of empty values with its date and time.
-    const auto vuota = campi_di(righe[2]);
-    EXPECT_EQ(colonna(intestazione, vuota, "time"), "01:00");
-    EXPECT_EQ(std::count(vuota.begin() + 2, vuota.end(), ""), 46);
+    EXPECT_EQ(righe[0], intestazione + ",es_types");
+    EXPECT_EQ(righe[8], riga("07:00", {{"fmin", "1.4,E,E"}, {"hE", "95,,"}, {"foE", "3.10,,"}, {"foF1", ",,L"},
+                                       {"M3000F1", "3.05,,"}, {"foF2", "5.2,U,R"}, {"MUF3000F2", "20.8,,"},
+                                       {"M3000F2", "3.27,,"}}, "C2H1"));
+    EXPECT_EQ(righe[24], riga("23:00", {{"foEs", "3.5,,"}, {"hEs", "105,,"}, {"fbEs", "3.0,,"}, {"hF", "250,,"},
+                                        {"foF1", "4.10,,"}, {"hF2", "300,,"}, {"fxI", "13.0,,X"},
+                                        {"MUF3000F1", "15.0,,"}}, ""));
+    EXPECT_EQ(righe[2], riga("01:00", {}, "")); // a blank record keeps its date and time
 }
 
-TEST(Csv, FieldsAreQuotedAndUtf8) {
-    EXPECT_EQ(campo_csv("C2H1"), "C2H1");
-    EXPECT_EQ(campo_csv("a,b"), "\"a,b\"");
-    EXPECT_EQ(campo_csv("\""), "\"\"\"\"");
-    EXPECT_EQ(campo_csv("\xe9"), "\xc3\xa9");
+TEST(Csv, FieldsAreQuotedAndUtf8AndValuesShiftedExactly) {
+    const std::pair<std::string, std::string> casi[] = {
+        {campo_csv("C2H1"), "C2H1"}, {campo_csv("a,b"), "\"a,b\""}, {campo_csv("\""), "\"\"\"\""},
+        {campo_csv("\xe9"), "\xc3\xa9"},
+        {testo_fisico(120, unita_valore::decimi_mhz), "12.0"},
+        {testo_fisico(5, unita_valore::decimi_mhz), "0.5"},
+        {testo_fisico(300, unita_valore::centesimi_mhz), "3.00"},
+        {testo_fisico(7, unita_valore::centesimi_mhz), "0.07"},
+    };
+    for (const auto& [visto, atteso] : casi) EXPECT_EQ(visto, atteso);
 }
 
 TEST(LetturaGiornata, BadRecordsAndFilesAreNamedAndTheRestKept) {
@@ -122,10 +84,10 @@ TEST(LetturaGiornata, BadRecordsAndFilesAreNamedAndTheRestKept) {
     EXPECT_NE(letta.avvisi[0].find("QX106_05032023_30.txt: record 1 (00:00)"), std::string::npos);
     EXPECT_NE(letta.avvisi[0].find("foF2 value \"5a\""), std::string::npos);
     EXPECT_NE(letta.avvisi[1].find("record 2 (00:30)"), std::string::npos);
-    const sondaggio& primo = letta.giorno->sondaggi[0];
-    EXPECT_FALSE(primo.valori[*indice_chiave("foF2")].valore);
-    EXPECT_EQ(primo.valori[*indice_chiave("foF2")].qualificativa, "U");
-    EXPECT_EQ(primo.valori[*indice_chiave("foE")].valore, 250);
+    const auto& primo = letta.giorno->sondaggi[0].valori;
+    EXPECT_FALSE(primo[*indice_chiave("foF2")].valore);
+    EXPECT_EQ(primo[*indice_chiave("foF2")].qualificativa, "U"); // its letters are kept
+    EXPECT_EQ(primo[*indice_chiave("foE")].valore, 250);
     EXPECT_FALSE(letta.giorno->sondaggi[1].valori[*indice_chiave("foF2")].valore);
 
     // A file one byte short, and a file that is not a results file by its name.
@@ -141,9 +103,8 @@ TEST(LetturaGiornata, BadRecordsAndFilesAreNamedAndTheRestKept) {
 
 TEST(LetturaGiornata, FoldersGiveTheirResultsFilesAndMissingPathsAreNamed) {
     prova::cartella_temporanea d;
-    prova::scrivi_risultati(d.percorso(), "QX106_06032023_60.txt", 24, {});
-    prova::scrivi_risultati(d.percorso(), "QX106_05032023_60.txt", 24, {});
-    prova::scrivi_risultati(d.percorso(), "note.txt", 1, {});
+    for (const char* nome : {"QX106_06032023_60.txt", "QX106_05032023_60.txt", "note.txt"})
+        prova::scrivi_risultati(d.percorso(), nome, 24, {});
     std::vector<std::string> avvisi;
     const auto file = file_risultati_da({d.percorso(), d.percorso() / "manca.txt"}, avvisi);
     ASSERT_EQ(file.size(), 2u);
@@ -152,33 +113,21 @@ TEST(LetturaGiornata, FoldersGiveTheirResultsFilesAndMissingPathsAreNamed) {
     EXPECT_NE(avvisi[0].find("manca.txt: no such file"), std::string::npos);
 }
 
-TEST(UnaPerGiorno, TheFileWithMoreFullHourValuesWins) {
+TEST(UnaPerGiorno, TheFileWithMoreFullHourValuesWinsOrTheFirst) {
     prova::cartella_temporanea d;
-    const auto vuoto = leggi_giornata(prova::scrivi_risultati(d.percorso(), "QX106_05032023_60.txt", 24, {}));
-    const auto pieno = leggi_giornata(prova::scrivi_risultati(
-        d.percorso(), "QX106_05032023_15.txt", 96, {{5, record_con({{166, " 52"}})}}));
-    const auto altro = leggi_giornata(prova::scrivi_risultati(d.percorso(), "QX106_04032023_60.txt", 24, {}));
-    const std::vector<giornata> giorni{*vuoto.giorno, *pieno.giorno, *altro.giorno};
+    const auto giorno = [&](const char* nome, int quanti, const std::map<int, std::string>& record) {
+        return *leggi_giornata(prova::scrivi_risultati(d.percorso(), nome, quanti, record)).giorno;
+    };
+    const std::vector<giornata> giorni{
+        giorno("QX106_05032023_60.txt", 24, {}),
+        giorno("QX106_05032023_15.txt", 96, {{5, record_con({{166, " 52"}})}}),
+        giorno("QX106_04032023_60.txt", 24, {}), giorno("QX106_04032023_30.txt", 48, {})};
     std::vector<std::string> avvisi;
-    const auto scelti = una_per_giorno(giorni, avvisi);
-    ASSERT_EQ(scelti.size(), 2u);
-    EXPECT_EQ(scelti[0], &giorni[2]); // sorted by date
-    EXPECT_EQ(scelti[1], &giorni[1]);
-    ASSERT_EQ(avvisi.size(), 1u);
-    EXPECT_NE(avvisi[0].find("QX106_05032023_60.txt: the day 2023-03-05 is also in"),
-              std::string::npos);
-}
-
-TEST(TestoFisico, ValuesConvertExactlyByTheirUnit) {
-    const std::tuple<int, unita_valore, const char*> casi[] = {
-        {54, unita_valore::decimi_mhz, "5.4"},       {120, unita_valore::decimi_mhz, "12.0"},
-        {5, unita_valore::decimi_mhz, "0.5"},        {345, unita_valore::centesimi_mhz, "3.45"},
-        {300, unita_valore::centesimi_mhz, "3.00"},  {7, unita_valore::centesimi_mhz, "0.07"},
-        {105, unita_valore::chilometri, "105"},      {327, unita_valore::centesimi_fattore, "3.27"}};
-    for (const auto& [v, u, testo] : casi) EXPECT_EQ(testo_fisico(v, u), testo) << v;
-    EXPECT_EQ(unita_di("foE"), unita_valore::centesimi_mhz);
-    EXPECT_EQ(unita_di("hEs"), unita_valore::chilometri);
-    EXPECT_EQ(unita_di("M3000F1"), unita_valore::centesimi_fattore);
-    EXPECT_EQ(unita_di("MUF3000F1"), unita_valore::decimi_mhz);
-    EXPECT_FALSE(unita_di("tipoEs"));
+    EXPECT_EQ(una_per_giorno(giorni, avvisi), (std::vector{&giorni[2], &giorni[1]})); // sorted by date
+    const auto nome = [&](std::size_t n) { return giorni[n].file.string(); };
+    EXPECT_EQ(avvisi, (std::vector<std::string>{
+                          nome(0) + ": the day 2023-03-05 is also in " + nome(1) +
+                              ", which has more values at the full hours; this file is not used",
+                          nome(3) + ": the day 2023-03-04 is also in " + nome(2) +
+                              ", which comes first; this file is not used"}));
 }

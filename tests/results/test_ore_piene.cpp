@@ -10,49 +10,26 @@
 using namespace velaris;
 using prova::record_con;
 
-namespace {
-
-/// The five characters of hour h: positions 13 + 5h to 17 + 5h (1-based).
-std::string campo_ora(const std::string& riga, int ora) {
-    return riga.substr(static_cast<std::size_t>(12 + 5 * ora), 5);
-}
-
-giornata giorno_quindici(const prova::cartella_temporanea& d) {
+TEST(RigaOraria, FieldsStandAtTheirPositions) {
     // Interval 15: record 4h + 1 is hour h; the soundings between full hours
-    // never reach the hourly records.
+    // (00:15, 23:45) never reach the hourly records.
+    prova::cartella_temporanea d;
     const auto file = prova::scrivi_risultati(
         d.percorso(), "QX106_05032023_15.txt", 96,
-        {{1, record_con({{166, " 52UR"}, {241, "327"}, {31, " 95"}})},
-         {2, record_con({{166, " 99"}})},
-         {29, record_con({{166, "120"}, {46, "310 A"}})},
-         {49, record_con({{170, "C"}, {244, "E"}})},
+        {{1, record_con({{166, " 52UR"}, {241, "327"}, {31, " 95"}})}, {2, record_con({{166, " 99"}})},
+         {29, record_con({{166, "120"}, {46, "310 A"}})}, {49, record_con({{170, "C"}, {244, "E"}})},
          {96, record_con({{166, " 61"}})}});
-    return *leggi_giornata(file).giorno;
-}
-
-} // namespace
-
-TEST(RigaOraria, FieldsStandAtTheirPositions) {
-    prova::cartella_temporanea d;
-    const giornata g = giorno_quindici(d);
-    const std::string riga = riga_oraria("1234", g, "foF2");
-    ASSERT_EQ(riga.size(), 132u);
-    EXPECT_EQ(riga.substr(0, 12), "123400230305");
-    EXPECT_EQ(campo_ora(riga, 0), "U052R");
-    EXPECT_EQ(campo_ora(riga, 1), "     ");
-    EXPECT_EQ(campo_ora(riga, 7), " 120 ");
-    EXPECT_EQ(campo_ora(riga, 12), "    C"); // letters only: the value is three blanks
-    EXPECT_EQ(campo_ora(riga, 23), "     "); // 23:45 is not a full hour
-    EXPECT_EQ(riga.substr(12).find_first_not_of(' ', 0), 0u);
-
-    const std::tuple<const char*, const char*, int, const char*> altri[] = {
-        {"M3000F2", "03", 0, " 327 "}, {"M3000F2", "03", 12, "E    "},
-        {"hE", "24", 0, " 095 "},      {"foE", "20", 7, " 310A"}};
-    for (const auto& [chiave, codice, ora, campo] : altri) {
-        const std::string r = riga_oraria("1234", g, chiave);
-        EXPECT_EQ(r.substr(4, 2), codice) << chiave;
-        EXPECT_EQ(campo_ora(r, ora), campo) << chiave << " " << ora;
-    }
+    const giornata g = *leggi_giornata(file).giorno;
+    // Letters only: the value is three blanks; an empty hour five blanks.
+    const std::tuple<const char*, const char*, std::map<int, std::string>> casi[] = {
+        {"foF2", "00", {{0, "U052R"}, {7, " 120 "}, {12, "    C"}}},
+        {"M3000F2", "03", {{0, " 327 "}, {12, "E    "}}},
+        {"hE", "24", {{0, " 095 "}}},
+        {"foE", "20", {{7, " 310A"}}},
+    };
+    for (const auto& [chiave, codice, campi] : casi)
+        EXPECT_EQ(riga_oraria("1234", g, chiave),
+                  prova::per_ora(std::string("1234") + codice + "230305", campi, "     "));
 }
 
 TEST(RigaOraria, CodesAndFileNames) {
@@ -63,7 +40,6 @@ TEST(RigaOraria, CodesAndFileNames) {
     for (const auto& [chiave, codice] : codici) EXPECT_EQ(codice_ursi(chiave), codice) << chiave;
     EXPECT_EQ(chiavi_con_codice().size(), 15u);
     EXPECT_FALSE(codice_ursi("tipoEs"));
-    EXPECT_EQ(nome_file_orario("1234", "00", 2023), "123400.23");
     EXPECT_EQ(nome_file_orario("0042", "51", 2007), "004251.07");
 }
 
@@ -78,8 +54,8 @@ TEST(UnioneRigheOrarie, DaysAreReplacedKeptAndSorted) {
     ASSERT_TRUE(unito) << errore;
     EXPECT_EQ(*unito, riga("230304", 'b') + "\r\n" + riga("230305", 'm') + "\r\n" +
                           riga("230306", 'n') + "\r\n");
-
-    for (const std::string& estranea : {std::string("nonsense"), "123403230304" + std::string(120, ' ')}) {
+    // Another station or characteristic, or a line of another length.
+    for (const std::string& estranea : {"123403230304" + std::string(120, ' '), std::string("1234002303")}) {
         EXPECT_FALSE(unione_righe_orarie(riga("230301", ' ') + "\r\n" + estranea + "\r\n",
                                          {riga("230305", 'm')}, errore));
         EXPECT_EQ(errore.rfind("line 2 ", 0), 0u) << errore;

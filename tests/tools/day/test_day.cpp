@@ -30,12 +30,10 @@ TEST(Day, DrawsTheOverviewOfAResultsFile) {
     QTemporaryDir d;
     // foF2 6.0 MHz at 06:00 (interval 30: record 13): column 64 + 6 x 36,
     // 54 rows above the frequency panel's bottom row 252.
-    const auto file = velaris::prova::scrivi_risultati(d.path().toStdString(),
-                                                       "QX106_05032023_30.txt", 48,
+    const auto file = velaris::prova::scrivi_risultati(d.path().toStdString(), "QX106_05032023_30.txt", 48,
                                                        {{13, record_con({{166, " 60"}})}});
     EXPECT_EQ(disegna({QString::fromStdString(file.string()), "--at", "10:00", "-o",
-                       d.filePath("giorno.png")}),
-              0);
+                       d.filePath("giorno.png")}), 0);
     const QImage immagine(d.filePath("giorno.png"));
     ASSERT_EQ(immagine.size(), QSize(1000, 760));
     EXPECT_EQ(immagine.pixel(64 + 6 * 36, 252 - 54), qRgb(200, 0, 0));
@@ -44,9 +42,7 @@ TEST(Day, DrawsTheOverviewOfAResultsFile) {
     QString errori;
     const auto corto = velaris::prova::scrivi_risultati(d.path().toStdString(),
                                                         "QX106_06032023_30.txt", 47, {});
-    EXPECT_EQ(disegna({QString::fromStdString(corto.string()), "-o", d.filePath("no.png")},
-                      &errori),
-              1);
+    EXPECT_EQ(disegna({QString::fromStdString(corto.string()), "-o", d.filePath("no.png")}, &errori), 1);
     EXPECT_TRUE(errori.contains("QX106_06032023_30.txt: holds")) << errori.toStdString();
     EXPECT_FALSE(QFile::exists(d.filePath("no.png")));
     EXPECT_EQ(disegna({QString::fromStdString(file.string())}), 2);

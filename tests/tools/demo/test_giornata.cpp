@@ -66,17 +66,16 @@ TEST_F(GiornataDemo, TheFolderHoldsTheDayAsTheProgramReadsIt) {
     EXPECT_EQ(quanti(giorno / "ionograms"), 93);
     EXPECT_FALSE(fs::exists(file(giorno, "0630")));
     for (const auto& voce : fs::directory_iterator(giorno / "ionograms"))
-        EXPECT_EQ(voce.file_size(), voce.path() == file(giorno, "0915") ? 57346u : 57347u)
-            << voce.path();
+        EXPECT_EQ(voce.file_size(), voce.path() == file(giorno, "0915") ? 57346u : 57347u) << voce.path();
 
+    // The header's fields at their bytes: frequencies 1-19, code 60-61, station 123-127, line feed 197.
     const std::string testa = leggi(file(giorno, "1200")).substr(0, 197);
-    EXPECT_EQ(testa.substr(0, 19), "01.000 20.000 0.050");
-    EXPECT_EQ(testa.substr(59, 2), "xx");
-    EXPECT_EQ(testa.substr(122, 5), "QX106");
+    EXPECT_EQ(testa.substr(0, 19) + "|" + testa.substr(59, 2) + "|" + testa.substr(122, 5),
+              "01.000 20.000 0.050|xx|QX106");
     EXPECT_EQ(testa.find('\n'), 196u);
 
-    using velaris::esito_caricamento;
     const auto principale = velaris::variante_finestra::principale;
+    using velaris::esito_caricamento;
     const auto buono = velaris::carica_rdf(file(giorno, "1200"), principale);
     ASSERT_EQ(buono.esito, esito_caricamento::accettato);
     EXPECT_EQ(buono.ionogramma.dati.numero_frequenze, 381);

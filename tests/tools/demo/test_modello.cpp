@@ -35,32 +35,22 @@ TEST(ModelloGruppo, LinearLayerGivesTwiceTheDepthOfReflection) {
 
 TEST(ModelloGruppo, ParabolicLayerMatchesClosedFormAndPenetrationFrequencies) {
     const profilo p(parabola, 60.0, 400.0, 0.25);
-    const struct { double r, tolleranza; } casi[] = {{0.2, 0.01}, {0.8, 0.02}, {0.99, 0.05}};
-    for (const auto& c : casi) {
-        const auto h = p.altezza_virtuale(c.r * fc, modo::ordinario);
-        ASSERT_TRUE(h) << c.r;
-        EXPECT_NEAR(*h, hm - ym + 0.5 * ym * c.r * std::log((1 + c.r) / (1 - c.r)), c.tolleranza)
-            << c.r;
+    for (const auto& [r, tolleranza] : {std::pair{0.2, 0.01}, {0.8, 0.02}, {0.99, 0.05}}) {
+        const auto h = p.altezza_virtuale(r * fc, modo::ordinario);
+        ASSERT_TRUE(h) << r;
+        EXPECT_NEAR(*h, hm - ym + 0.5 * ym * r * std::log((1 + r) / (1 - r)), tolleranza) << r;
     }
     // The o wave goes through at fc, the x wave at fH/2 + sqrt(fc^2 + fH^2/4).
     const double fx = girofrequenza / 2 + std::sqrt(fc * fc + girofrequenza * girofrequenza / 4);
-    const struct {
-        double f;
-        modo m;
-        bool torna;
-    } soglie[] = {{fc * 1.001, modo::ordinario, false},
-                  {fx - 0.01, modo::straordinario, true},
-                  {fx + 0.01, modo::straordinario, false}};
-    for (const auto& s : soglie)
-        EXPECT_EQ(p.altezza_virtuale(s.f, s.m).has_value(), s.torna) << s.f;
+    for (const auto& [f, m, torna] : {std::tuple{fc * 1.001, modo::ordinario, false},
+                                      {fx - 0.01, modo::straordinario, true},
+                                      {fx + 0.01, modo::straordinario, false}})
+        EXPECT_EQ(p.altezza_virtuale(f, m).has_value(), torna) << f;
 }
 
 TEST(ModelloIonosfera, NoonIsWellAboveMidnightAndF1OnlyByDay) {
     EXPECT_GT(ionosfera_del_momento(64, 12.0).foF2, ionosfera_del_momento(64, 0.0).foF2 + 4.0);
-    const struct {
-        double ora;
-        bool f1;
-    } casi[] = {{0.0, false}, {7.0, false}, {12.0, true}, {18.0, false}}; // 07:00: sun up, too low
-    for (const auto& c : casi)
-        EXPECT_EQ(ionosfera_del_momento(64, c.ora).foF1 > 0, c.f1) << c.ora;
+    // 07:00: the sun is up, but too low.
+    for (const auto& [ora, f1] : {std::pair{0.0, false}, {7.0, false}, {12.0, true}, {18.0, false}})
+        EXPECT_EQ(ionosfera_del_momento(64, ora).foF1 > 0, f1) << ora;
 }
