@@ -7,7 +7,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := g++ cmake make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
             libbenchmark-dev libpng-dev fonts-dejavu-core dpkg-dev
 
-.PHONY: all deps configure build test run bench package clean
+.PHONY: all deps configure build test run bench package clean outside-check
 
 all: build
 
@@ -34,6 +34,11 @@ run: build
 	    exit 1; \
 	fi
 	cd demo && ../$(BUILD_DIR)/velaris
+
+# The real program walked from outside: Xvfb, xdotool, AT-SPI, screenshots.
+# Not part of `test`; it says which Debian packages it lacks.
+outside-check: build
+	./scripts/outside-check $(BUILD_DIR)
 
 bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/velaris-bench

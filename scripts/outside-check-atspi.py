@@ -14,6 +14,7 @@ One command per call, on the accessibility tree of the application "VELARIS"
   frames                  the titles of the application's windows, one a line
   combo LABEL             the shown item of the list labelled LABEL
   audit                   every control that takes input or shows text has a name
+  overlaps                pairs of showing boxes and buttons that cover each other
   close TITLE_PREFIX      asks the window to close, as its close box does
 
 Exit status 1 when the object is not there.
@@ -242,6 +243,17 @@ def main(argv):
         print(contati)
         for s in senza:
             print(s)
+        return 0
+
+    if comando == "overlaps":
+        scatole = []
+        for a in oggetti(app):
+            if a.getRoleName() in ("text", "push button", "radio button", "combo box") and mostrato(a):
+                scatole.append((a.name or a.getRoleName(), rettangolo(a)))
+        for i, (n1, (x1, y1, w1, h1)) in enumerate(scatole):
+            for n2, (x2, y2, w2, h2) in scatole[i + 1:]:
+                if x1 < x2 + w2 and x2 < x1 + w1 and y1 < y2 + h2 and y2 < y1 + h1:
+                    print(f"{n1} / {n2}")
         return 0
 
     print(__doc__)
