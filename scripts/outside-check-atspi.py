@@ -15,6 +15,7 @@ One command per call, on the accessibility tree of the application "VELARIS"
   combo LABEL             the shown item of the list labelled LABEL
   audit                   every control that takes input or shows text has a name
   overlaps                pairs of showing boxes and buttons that cover each other
+  press NAME [ROLE]       runs the object's "Press" action, as a screen reader does
   close TITLE_PREFIX      asks the window to close, as its close box does
 
 Exit status 1 when the object is not there.
@@ -184,6 +185,20 @@ def main(argv):
             x, y, w, h = rettangolo(a)
             print(f"{x + w // 2} {y + h // 2}" if comando == "where" else f"{x} {y} {w} {h}")
         return 0
+
+    if comando == "press":
+        a = trova(argomenti[0], ruolo)
+        if a is None:
+            return 1
+        try:
+            azioni = a.queryAction()
+        except NotImplementedError:
+            return 1
+        for i in range(azioni.nActions):
+            if azioni.getName(i).lower() in ("press", "click"):
+                azioni.doAction(i)
+                return 0
+        return 1
 
     if comando == "label-by-description":
         for a in oggetti(app):
