@@ -9,7 +9,7 @@ PACKAGES := g++ cmake make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmo
 
 FUZZ_PACKAGES := clang libclang-rt-dev
 
-.PHONY: all deps configure build test run bench package clean test-asan fuzz
+.PHONY: all deps configure build test run bench package clean test-asan fuzz outside-check
 
 all: build
 
@@ -36,6 +36,11 @@ run: build
 	    exit 1; \
 	fi
 	cd demo && ../$(BUILD_DIR)/velaris
+
+# The real program walked from outside: Xvfb, xdotool, AT-SPI, screenshots.
+# Not part of `test`; it says which Debian packages it lacks.
+outside-check: build
+	./scripts/outside-check $(BUILD_DIR)
 
 bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/velaris-bench

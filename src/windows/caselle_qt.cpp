@@ -2,31 +2,50 @@
 
 #include "windows/testo_qt.h"
 
-#include <QApplication>
-#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
 
 namespace velaris {
 
 casella::casella(const QString& nome, int limite_battitura, QWidget* parent)
     : QLineEdit(parent), m_limite(limite_battitura) {
     setObjectName(nome);
+    setAcceptDrops(false);
 }
 
 void casella::keyPressEvent(QKeyEvent* evento) {
+    if (evento->matches(QKeySequence::Paste)) return;
     if (!isReadOnly()) {
         const int spazio = m_limite - (static_cast<int>(text().size()) -
                                        static_cast<int>(selectedText().size()));
-        if (evento->matches(QKeySequence::Paste)) {
-            const QString incollato = QApplication::clipboard()->text().left(std::max(spazio, 0));
-            if (!incollato.isEmpty()) insert(incollato);
-            return;
-        }
         const QString t = evento->text();
         const bool carattere = !t.isEmpty() && t.at(0).isPrint();
         if (carattere && spazio <= 0) return; // the box is full: the key is swallowed
     }
     QLineEdit::keyPressEvent(evento);
+}
+
+void casella::mouseReleaseEvent(QMouseEvent* evento) {
+    // The middle button pastes the selection on X11.
+    if (evento->button() == Qt::MiddleButton) return;
+    QLineEdit::mouseReleaseEvent(evento);
+}
+
+QMenu* casella::menu_contestuale() {
+    QMenu* menu = createStandardContextMenu();
+    // Known by its caption, in whatever language the toolkit speaks.
+    const QString incolla = QLineEdit::tr("&Paste");
+    for (QAction* azione : menu->actions())
+        if (azione->text().startsWith(incolla)) menu->removeAction(azione);
+    return menu;
+}
+
+void casella::contextMenuEvent(QContextMenuEvent* evento) {
+    QMenu* menu = menu_contestuale();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(evento->globalPos());
 }
 
 QLineEdit* caselle_qt::casella_per_nome(std::string_view nome) const {

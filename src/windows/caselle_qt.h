@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QWidget>
 
+class QMenu;
+
 #include <map>
 #include <string>
 
@@ -15,14 +17,25 @@ namespace velaris {
 
 /// A text box whose typing limit does not cut what the program writes into it
 /// (QLineEdit's own maxLength would truncate setText too).
+///
+/// The operator's text reaches it only by typing: the letter and Es types
+/// filters judge one typed character at a time, so pasting (Ctrl+V,
+/// Shift+Insert, the context menu, the middle button) and dropping text are
+/// refused; they would put digits into a letter box or a ten-character text
+/// into a one-character field of the results record.
 class casella : public QLineEdit {
     Q_OBJECT
 public:
     casella(const QString& nome, int limite_battitura, QWidget* parent);
     int limite_battitura() const { return m_limite; }
 
+    /// The box's context menu: the standard one without "Paste".
+    QMenu* menu_contestuale();
+
 protected:
     void keyPressEvent(QKeyEvent* evento) override;
+    void mouseReleaseEvent(QMouseEvent* evento) override;
+    void contextMenuEvent(QContextMenuEvent* evento) override;
 
 private:
     int m_limite;

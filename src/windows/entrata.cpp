@@ -198,13 +198,17 @@ void entrata::caricamento() {
 }
 
 void entrata::Label5_Click() {
+    if (m_sessione_avviata) return;
     const richiesta_avvio richiesta{testo_std(m_giorno->text()), testo_std(m_hour->currentText()),
                                     testo_std(m_minutes->currentText()),
                                     testo_std(m_incremento->currentText()), m_data_impostata};
     const esito_avvio esito = avvio_sessione(richiesta, m_stato, m_messaggi);
     m_hour->setCurrentText(testo_qt(esito.hour));
     m_minutes->setCurrentText(testo_qt(esito.minutes));
-    if (esito.apri_finestra_principale) emit sessioneAvviata();
+    if (esito.apri_finestra_principale) {
+        m_sessione_avviata = true;
+        emit sessioneAvviata();
+    }
 }
 
 void entrata::azzera_orario() {

@@ -61,6 +61,10 @@ private:
     QComboBox* m_minutes;
     QComboBox* m_incremento;
     QLabel* m_label5;
+    // Set once the session has started: the window is closing, and keys or
+    // clicks already on their way to it (Enter pressed twice, held down or
+    // bouncing, a double click) must not open a second main window.
+    bool m_sessione_avviata = false;
 
     // The settings file as loaded (hour, minutes and interval as the lists
     // show them); kept for the comparisons of the date and interval rules.

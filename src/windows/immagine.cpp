@@ -39,6 +39,13 @@ constexpr int colonna_descrittiva = 136;
 constexpr int larghezza_lettera = 18;
 constexpr int colonna_precedente = 158;
 constexpr int larghezza_precedente = 58;
+// The Es types row: the box, then the u and d buttons, all left of the
+// previous column, so that the previous sounding's Es types stay readable
+// while the operator steps the reflections.
+constexpr int larghezza_pulsante_es = 15;
+constexpr int colonna_esdown = colonna_precedente - 2 - larghezza_pulsante_es;
+constexpr int colonna_esup = colonna_esdown - 1 - larghezza_pulsante_es;
+constexpr int larghezza_tipi_es = colonna_esup - 2 - colonna_valore;
 
 const QColor colore_corrente(255, 0, 0);
 const QColor colore_didascalia_lettura(255, 255, 0);
@@ -174,8 +181,7 @@ void immagine::crea_tabella() {
             return c;
         };
         if (g.chiave == chiave_tipi_es) {
-            auto* tipi = nuova(g.valore, 4, didascalia, colonna_valore,
-                               colonna_descrittiva + larghezza_lettera - colonna_valore);
+            auto* tipi = nuova(g.valore, 4, didascalia, colonna_valore, larghezza_tipi_es);
             tipi->setReadOnly(false);
             nuova(g.precedente, 5, didascalia + " previous", colonna_precedente,
                   larghezza_precedente);
@@ -239,8 +245,8 @@ void immagine::crea_controlli() {
     m_es_giu = new QPushButton("d", m_grafico);
     m_es_giu->setObjectName("Esdown");
     m_es_giu->setAccessibleName(tr("Es types down"));
-    m_es_su->setGeometry(colonna_precedente + 20, riga_tipi_es, 20, altezza_casella);
-    m_es_giu->setGeometry(colonna_precedente + 40, riga_tipi_es, 20, altezza_casella);
+    m_es_su->setGeometry(colonna_esup, riga_tipi_es, larghezza_pulsante_es, altezza_casella);
+    m_es_giu->setGeometry(colonna_esdown, riga_tipi_es, larghezza_pulsante_es, altezza_casella);
     m_es_su->hide();
     m_es_giu->hide();
 
