@@ -1,0 +1,128 @@
+#include "spostamento.h"
+
+#include "base/numeri.h"
+#include "scaling/selezione.h"
+#include "session/impostazioni.h"
+#include "session/uscita.h"
+
+#include <exception>
+
+namespace velaris {
+
+namespace {
+
+constexpr std::string_view domanda_senza_salvare =
+    "Do you want to leave this ionogram without saving?";
+
+/// Where the window stood before the time step, to go back to when the move
+/// cannot be finished.
+struct posizione {
+    orario tempo;
+    std::int16_t numero;
+    std::string nome_file;
+};
+
+posizione posizione_di(const parametri_sessione& s) {
+    return {{s.ora_corrente, s.minuti_correnti}, s.numero_ionogramma, s.nome_file_ionogramma};
+}
+
+void vai_a(parametri_sessione& s, const posizione& p) {
+    s.ora_corrente = p.tempo.ora;
+    s.minuti_correnti = p.tempo.minuti;
+    s.numero_ionogramma = p.numero;
+    s.nome_file_ionogramma = p.nome_file;
+}
+
+/// A move that cannot be finished once the time has stepped: the session
+/// goes back to the sounding whose values the boxes still hold, so that no
+/// later saving writes them into another sounding's record. The plot shows
+/// that sounding again when its loading had begun, and "setting.txt" names
+/// it again when it had been rewritten.
+void torna_indietro(contesto_principale& f, const posizione& lasciata, bool caricamento_iniziato,
+                    bool impostazioni_scritte, const std::string& motivo) {
+    parametri_sessione& s = f.stato.sessione;
+    const std::string ora_nuova =
+        due_cifre(s.ora_corrente) + ":" + due_cifre(s.minuti_correnti);
+    vai_a(s, lasciata);
+    try {
+        if (caricamento_iniziato) caricamento_file_ionogramma(f.stato, f.dati, f.vista);
+        if (impostazioni_scritte) scrittura_impostazioni_correnti(s);
+    } catch (const std::exception&) {
+        // The time is back where the boxes are: that is what saving needs.
+    }
+    f.avvisi.avviso(titolo_salvataggio,
+                      "The ionogram of " + ora_nuova + " cannot be shown: " + motivo +
+                          "\r\nThe window stays on " + due_cifre(s.ora_corrente) + ":" +
+                          due_cifre(s.minuti_correnti) + ".");
+}
+
+} // namespace
+
+void scrittura_impostazioni_correnti(const parametri_sessione& s) {
+    scrivi_impostazioni(s.cartella_lavoro / nome_file_impostazioni,
+                        impostazioni{s.data_sessione, due_cifre(s.ora_corrente),
+                                     due_cifre(s.minuti_correnti),
+                                     due_cifre(intero16_da_testo(s.incremento_minuti)),
+                                     std::to_string(s.numero_ionogramma)});
+}
+
+esito_spostamento spostamento(verso v, contesto_principale& f) {
+    stato_programma& stato = f.stato;
+    parametri_sessione& s = stato.sessione;
+
+    if (!controlli_prima_di_lasciare(stato, f.caselle, f.avvisi, f.controllo,
+                                     testo_tipi_es_spostamento))
+        return esito_spostamento::rifiutato;
+    if (v == verso::successivo) f.giorno_notte = giorno_o_notte(f.caselle);
+
+    if (!salva_o_chiedi(f.avvisi, domanda_senza_salvare,
+                        [&] { salvataggio_record(stato, f.caselle); }))
+        return esito_spostamento::non_salvato;
+
+    const posizione lasciata = posizione_di(s);
+    const passo p = passo_orario(lasciata.tempo, v, s.incremento_minuti);
+    switch (p.esito) {
+    case esito_passo::primo:
+        f.avvisi.avviso(titolo_primo, testo_primo_principale);
+        return esito_spostamento::limite;
+    case esito_passo::ultimo:
+        f.avvisi.avviso(titolo_ultimo, testo_ultimo_principale);
+        return esito_spostamento::limite;
+    case esito_passo::fatto:
+        s.ora_corrente = p.nuovo.ora;
+        s.minuti_correnti = p.nuovo.minuti;
+        s.numero_ionogramma =
+            static_cast<std::int16_t>(s.numero_ionogramma + (v == verso::successivo ? 1 : -1));
+        break;
+    case esito_passo::fermo:
+        break; // no interval to step by: the same sounding is saved and loaded again
+    }
+
+    // nome_file_ionogramma still names the file being left.
+    if (!salva_o_chiedi(f.avvisi, domanda_senza_salvare, [&] { salvataggio_codice(stato); })) {
+        vai_a(s, lasciata);
+        return esito_spostamento::interrotto;
+    }
+
+    bool impostazioni_scritte = false;
+    try {
+        if (!caricamento_file_ionogramma(stato, f.dati, f.vista)) {
+            torna_indietro(f, lasciata, true, false, "its file cannot be read.");
+            return esito_spostamento::interrotto;
+        }
+        try {
+            scrittura_impostazioni_correnti(s);
+            impostazioni_scritte = true;
+        } catch (const std::exception& e) {
+            // Only the place to resume from is lost; the move itself is sound.
+            f.avvisi.avviso(titolo_salvataggio, std::string(e.what()) + "!!");
+        }
+        caricamento_risultati(stato, f.caselle);
+    } catch (const std::exception& e) {
+        torna_indietro(f, lasciata, true, impostazioni_scritte, e.what());
+        return esito_spostamento::interrotto;
+    }
+    return esito_spostamento::completato;
+}
+
+} // namespace velaris

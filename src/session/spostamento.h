@@ -1,0 +1,54 @@
+#pragma once
+// The moves of the main window to the previous and the next sounding of the
+// day (the labels "Previous Ionogram (F4)" and "Next Ionogram (F3)" and their
+// keys), as one sequence over the session, the boxes and the window's view.
+//
+// Order of the effects: checks, day/night marker (Next), the record of the
+// sounding being left, the time step, its particular-case code, the loading
+// of the new sounding, "setting.txt", the boxes of the new and the previous
+// record. The window then makes foF2 current with the focus in its
+// descriptive box. What happens when a step fails is in docs/day.md.
+
+#include "base/porte.h"
+#include "ionogram/dati_ionogramma.h"
+#include "session/caricamento.h"
+#include "session/orario.h"
+#include "session/stato_programma.h"
+
+#include <string>
+#include <string_view>
+
+namespace velaris {
+
+inline constexpr std::string_view testo_primo_principale = "This is the first ionogram you can scale";
+inline constexpr std::string_view testo_ultimo_principale = "This is the last ionogram you can scale";
+
+/// The main window as a move sees it.
+struct contesto_principale {
+    stato_programma& stato;
+    caselle_testo& caselle;
+    messaggi& avvisi; ///< the message boxes
+    dati_ionogramma& dati;
+    vista_ionogramma& vista;
+    std::string& giorno_notte;
+    bool controllo; ///< Option1: the consistency check runs before leaving
+};
+
+enum class esito_spostamento {
+    rifiutato,   ///< the Es types or the consistency check stopped it: nothing saved
+    non_salvato, ///< the record could not be written and the operator stays: nothing moved
+    limite,      ///< first or last sounding of the day: the record is saved, the window stays
+    interrotto,  ///< failed after the time step: told; the window stays on the sounding it shows
+    completato,  ///< the window shows the new sounding and its records
+};
+
+/// One move. Messages go through the context's port; a saving that fails
+/// asks whether to leave without saving.
+esito_spostamento spostamento(verso v, contesto_principale& finestra);
+
+/// "setting.txt" in the working folder for the session's current sounding:
+/// date, hour, minutes, interval, number. Written atomically; throws
+/// std::runtime_error naming the file and the reason.
+void scrittura_impostazioni_correnti(const parametri_sessione& sessione);
+
+} // namespace velaris

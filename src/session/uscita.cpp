@@ -1,0 +1,60 @@
+#include "uscita.h"
+
+#include "rules/controllo_coerenza.h"
+#include "rules/tipi_es.h"
+#include "session/caricamento.h"
+
+#include <exception>
+#include <string>
+
+namespace velaris {
+
+bool controlli_prima_di_lasciare(const stato_programma& stato, const caselle_testo& caselle,
+                                 messaggi& messaggi, bool controllo,
+                                 std::string_view testo_tipi_es) {
+    if (!formato_tipi_es_corretto(caselle.testo("Text7"))) {
+        messaggi.avviso(titolo_tipi_es, testo_tipi_es);
+        return false;
+    }
+    if (controllo && controllo_coerenza(caselle, stato.codice_caso_particolare, messaggi).fermare)
+        return false;
+    return true;
+}
+
+bool salva_o_chiedi(messaggi& messaggi, std::string_view domanda,
+                    const std::function<void()>& salva) {
+    try {
+        salva();
+        return true;
+    } catch (const std::exception& e) {
+        // The values stay in the boxes; the operator decides whether they may go.
+        return messaggi.domanda(titolo_salvataggio, std::string(e.what()) + "\r\n" +
+                                                        std::string(domanda));
+    }
+}
+
+bool chiusura_principale(const stato_programma& stato, const caselle_testo& caselle,
+                         messaggi& messaggi, bool controllo) {
+    if (!controlli_prima_di_lasciare(stato, caselle, messaggi, controllo, testo_tipi_es_chiusura))
+        return false;
+    return salva_o_chiedi(messaggi, "Do you want to close without saving?",
+                          [&] { salvataggio_ionogramma(stato, caselle); });
+}
+
+bool salvataggio_per_uscita(const stato_programma& stato, const caselle_testo& caselle,
+                            messaggi& messaggi, bool controllo) {
+    if (!controlli_prima_di_lasciare(stato, caselle, messaggi, controllo,
+                                     testo_tipi_es_spostamento))
+        return false;
+    try {
+        salvataggio_ionogramma(stato, caselle);
+        return true;
+    } catch (const std::exception& e) {
+        // Going on would only lead to the closing, which would fail the same
+        // way: the operator stays and can close the window to decide there.
+        messaggi.avviso(titolo_salvataggio, e.what());
+        return false;
+    }
+}
+
+} // namespace velaris
