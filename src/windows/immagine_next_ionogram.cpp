@@ -58,10 +58,13 @@ void immagine_next_ionogram::esegui(operazione_compagna operazione) {
     if (!orario_compagna(operazione, m_stato.sessione, m_messaggi)) return;
     caricamento_file_ionogramma(m_stato, finestra_compagna(m_stato, m_dati, *this));
     if (operazione != operazione_compagna::mostra) return;
+    if (isVisible()) {
+        raise();
+        activateWindow();
+        return;
+    }
     show();
     if (!m_posizionata) accosta_a_destra();
-    raise();
-    activateWindow();
 }
 
 void immagine_next_ionogram::accosta_a_destra() {
