@@ -152,6 +152,8 @@ private:
     void ridisegna(ridisegno come);
     void puntatore_mosso(int x, int y);
     void collega_spostamenti();
+    // Keys other than the MUF moves (immagine_comandi.cpp).
+    void comandi_tastiera(int tasto, Qt::KeyboardModifiers modificatori);
     void sposta(verso v);
     void fof2_corrente();
 
