@@ -3,6 +3,7 @@
 #include "base/numeri.h"
 #include "scaling/selezione.h"
 #include "session/impostazioni.h"
+#include "session/nomi_file.h"
 #include "session/uscita.h"
 
 #include <exception>
@@ -66,22 +67,33 @@ void scrittura_impostazioni_correnti(const parametri_sessione& s) {
                                      std::to_string(s.numero_ionogramma)});
 }
 
-esito_spostamento spostamento(verso v, contesto_principale& f) {
+namespace {
+
+/// Where a move goes: the adjacent sounding, or one the operator picked.
+struct destinazione {
+    esito_passo esito;
+    posizione dove;
+};
+
+/// The move itself, once the destination is known: its time is taken only
+/// after the record of the sounding left has been written.
+esito_spostamento esegui(contesto_principale& f, bool segna_giorno_notte,
+                         const destinazione& d) {
     stato_programma& stato = f.stato;
     parametri_sessione& s = stato.sessione;
+    f.record_salvato = false;
 
     if (!controlli_prima_di_lasciare(stato, f.caselle, f.avvisi, f.controllo,
                                      testo_tipi_es_spostamento))
         return esito_spostamento::rifiutato;
-    if (v == verso::successivo) f.giorno_notte = giorno_o_notte(f.caselle);
+    if (segna_giorno_notte) f.giorno_notte = giorno_o_notte(f.caselle);
 
     if (!salva_o_chiedi(f.avvisi, domanda_senza_salvare,
-                        [&] { salvataggio_record(stato, f.caselle); }))
+                        [&] { f.record_salvato = salvataggio_record(stato, f.caselle); }))
         return esito_spostamento::non_salvato;
 
     const posizione lasciata = posizione_di(s);
-    const passo p = passo_orario(lasciata.tempo, v, s.incremento_minuti);
-    switch (p.esito) {
+    switch (d.esito) {
     case esito_passo::primo:
         f.avvisi.avviso(titolo_primo, testo_primo_principale);
         return esito_spostamento::limite;
@@ -89,10 +101,9 @@ esito_spostamento spostamento(verso v, contesto_principale& f) {
         f.avvisi.avviso(titolo_ultimo, testo_ultimo_principale);
         return esito_spostamento::limite;
     case esito_passo::fatto:
-        s.ora_corrente = p.nuovo.ora;
-        s.minuti_correnti = p.nuovo.minuti;
-        s.numero_ionogramma =
-            static_cast<std::int16_t>(s.numero_ionogramma + (v == verso::successivo ? 1 : -1));
+        s.ora_corrente = d.dove.tempo.ora;
+        s.minuti_correnti = d.dove.tempo.minuti;
+        s.numero_ionogramma = d.dove.numero;
         break;
     case esito_passo::fermo:
         break; // no interval to step by: the same sounding is saved and loaded again
@@ -123,6 +134,28 @@ esito_spostamento spostamento(verso v, contesto_principale& f) {
         return esito_spostamento::interrotto;
     }
     return esito_spostamento::completato;
+}
+
+} // namespace
+
+esito_spostamento spostamento(verso v, contesto_principale& f) {
+    const parametri_sessione& s = f.stato.sessione;
+    const passo p = passo_orario({s.ora_corrente, s.minuti_correnti}, v, s.incremento_minuti);
+    const int numero = s.numero_ionogramma + (v == verso::successivo ? 1 : -1);
+    return esegui(f, v == verso::successivo,
+                  {p.esito, {p.nuovo, static_cast<std::int16_t>(numero), {}}});
+}
+
+esito_spostamento spostamento_a(int numero, contesto_principale& f) {
+    const parametri_sessione& s = f.stato.sessione;
+    const int i = minuti_intervallo(s.incremento_minuti);
+    if (i == 0 || numero < 1 || numero > numero_record(s.incremento_minuti))
+        return esito_spostamento::rifiutato;
+    const int minuti = (numero - 1) * i;
+    const orario tempo{static_cast<std::int16_t>(minuti / 60),
+                       static_cast<std::int16_t>(minuti % 60)};
+    return esegui(f, numero > s.numero_ionogramma,
+                  {esito_passo::fatto, {tempo, static_cast<std::int16_t>(numero), {}}});
 }
 
 } // namespace velaris

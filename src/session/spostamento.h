@@ -32,6 +32,8 @@ struct contesto_principale {
     vista_ionogramma& vista;
     std::string& giorno_notte;
     bool controllo; ///< Option1: the consistency check runs before leaving
+    /// Set by the move: the record of the sounding left was written.
+    bool record_salvato = false;
 };
 
 enum class esito_spostamento {
@@ -45,6 +47,12 @@ enum class esito_spostamento {
 /// One move. Messages go through the context's port; a saving that fails
 /// asks whether to leave without saving.
 esito_spostamento spostamento(verso v, contesto_principale& finestra);
+
+/// The same steps to sounding `numero` (1-based) of the day, picked by the
+/// operator elsewhere (the day overview). Going later sets the day/night
+/// marker as Next does. A number outside the day does nothing (rifiutato,
+/// without a message).
+esito_spostamento spostamento_a(int numero, contesto_principale& finestra);
 
 /// "setting.txt" in the working folder for the session's current sounding:
 /// date, hour, minutes, interval, number. Written atomically; throws

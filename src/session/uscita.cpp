@@ -33,27 +33,31 @@ bool salva_o_chiedi(messaggi& messaggi, std::string_view domanda,
     }
 }
 
-bool chiusura_principale(const stato_programma& stato, const caselle_testo& caselle,
-                         messaggi& messaggi, bool controllo) {
+esito_chiusura chiusura_principale(const stato_programma& stato, const caselle_testo& caselle,
+                                   messaggi& messaggi, bool controllo) {
     if (!controlli_prima_di_lasciare(stato, caselle, messaggi, controllo, testo_tipi_es_chiusura))
-        return false;
-    return salva_o_chiedi(messaggi, "Do you want to close without saving?",
-                          [&] { salvataggio_ionogramma(stato, caselle); });
+        return esito_chiusura::rifiutata;
+    bool salvata = false;
+    if (!salva_o_chiedi(messaggi, "Do you want to close without saving?",
+                        [&] { salvata = salvataggio_ionogramma(stato, caselle); }))
+        return esito_chiusura::rifiutata;
+    return salvata ? esito_chiusura::salvata : esito_chiusura::senza_salvare;
 }
 
-bool salvataggio_per_uscita(const stato_programma& stato, const caselle_testo& caselle,
-                            messaggi& messaggi, bool controllo) {
+esito_chiusura salvataggio_per_uscita(const stato_programma& stato,
+                                      const caselle_testo& caselle, messaggi& messaggi,
+                                      bool controllo) {
     if (!controlli_prima_di_lasciare(stato, caselle, messaggi, controllo,
                                      testo_tipi_es_spostamento))
-        return false;
+        return esito_chiusura::rifiutata;
     try {
-        salvataggio_ionogramma(stato, caselle);
-        return true;
+        return salvataggio_ionogramma(stato, caselle) ? esito_chiusura::salvata
+                                                      : esito_chiusura::senza_salvare;
     } catch (const std::exception& e) {
         // Going on would only lead to the closing, which would fail the same
         // way: the operator stays and can close the window to decide there.
         messaggi.avviso(titolo_salvataggio, e.what());
-        return false;
+        return esito_chiusura::rifiutata;
     }
 }
 

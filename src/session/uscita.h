@@ -35,19 +35,28 @@ bool controlli_prima_di_lasciare(const stato_programma& stato, const caselle_tes
 bool salva_o_chiedi(messaggi& messaggi, std::string_view domanda,
                     const std::function<void()>& salva);
 
+enum class esito_chiusura {
+    rifiutata,    ///< the window stays; nothing has been written
+    salvata,      ///< the record and the code are saved: the closing goes on
+    senza_salvare ///< the saving failed and the operator chose to close anyway
+};
+
 /// The closing steps of the main window, whoever asks for the closing (its
 /// close box, the system, the start window loading again): checks with the
 /// closing's own Es types message, then the record and the particular-case
-/// code. true: the closing goes on (the caller closes the companion window).
-/// A saving that fails is told, and the operator chooses whether to close
-/// without saving; a refused closing has written nothing.
-bool chiusura_principale(const stato_programma& stato, const caselle_testo& caselle,
-                         messaggi& messaggi, bool controllo);
+/// code. Unless refused, the caller closes the companion window and the
+/// closing goes on. A saving that fails is told, and the operator chooses
+/// whether to close without saving.
+esito_chiusura chiusura_principale(const stato_programma& stato, const caselle_testo& caselle,
+                                   messaggi& messaggi, bool controllo);
 
 /// Esc: the move's checks, then the record and the particular-case code.
-/// true: the window may give way to the start window. A saving that fails is
-/// told and the window stays with every value in its box.
-bool salvataggio_per_uscita(const stato_programma& stato, const caselle_testo& caselle,
-                            messaggi& messaggi, bool controllo);
+/// Unless refused, the window may give way to the start window
+/// (senza_salvare: a record that must not be written was left alone). A
+/// saving that fails is told and refuses: the window stays with every value
+/// in its box.
+esito_chiusura salvataggio_per_uscita(const stato_programma& stato,
+                                      const caselle_testo& caselle, messaggi& messaggi,
+                                      bool controllo);
 
 } // namespace velaris

@@ -14,12 +14,14 @@
 #include "scaling/selezione.h"
 #include "session/caricamento.h"
 #include "session/orario.h"
+#include "session/spostamento.h"
 #include "session/stato_programma.h"
 #include "windows/caselle_qt.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -155,6 +157,8 @@ private:
     // Keys other than the MUF moves (immagine_comandi.cpp).
     void comandi_tastiera(int tasto, Qt::KeyboardModifiers modificatori);
     void sposta(verso v);
+    void vai_al_sondaggio(int numero);
+    void sposta_con(const std::function<esito_spostamento(contesto_principale&)>& mossa);
     void fof2_corrente();
 
     // Letters, particular cases, Es types and the check (immagine_regole.cpp).

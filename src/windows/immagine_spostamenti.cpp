@@ -25,6 +25,7 @@ void immagine::collega_spostamenti() {
             &immagine::successivo_Click);
     connect(findChild<QPushButton*>("show_next_ionogram"), &QPushButton::clicked, this,
             &immagine::show_next_ionogram_Click);
+    connect(this, &immagine::spostamentoRichiesto, this, &immagine::vai_al_sondaggio);
 }
 
 immagine_next_ionogram* immagine::compagna() const { return m_compagna; }
@@ -34,11 +35,21 @@ void immagine::prima_Click() { sposta(verso::precedente); }
 void immagine::successivo_Click() { sposta(verso::successivo); }
 
 void immagine::sposta(verso v) {
+    sposta_con([v](contesto_principale& f) { return spostamento(v, f); });
+}
+
+void immagine::vai_al_sondaggio(int numero) {
+    sposta_con([numero](contesto_principale& f) { return spostamento_a(numero, f); });
+}
+
+void immagine::sposta_con(const std::function<esito_spostamento(contesto_principale&)>& mossa) {
     vista_ionogramma& vista = *this;
     contesto_principale finestra{m_stato, m_caselle,      m_messaggi,
                                  m_dati,  vista,          m_giorno_notte,
                                  m_controllo_si->isChecked()};
-    if (spostamento(v, finestra) == esito_spostamento::completato) fof2_corrente();
+    const esito_spostamento esito = mossa(finestra);
+    if (esito == esito_spostamento::completato) fof2_corrente();
+    if (finestra.record_salvato) emit recordSalvato();
 }
 
 void immagine::fof2_corrente() {
@@ -57,8 +68,10 @@ void immagine::show_next_ionogram_Click() {
 }
 
 void immagine::salva_e_torna_all_entrata() {
-    if (!salvataggio_per_uscita(m_stato, m_caselle, m_messaggi, m_controllo_si->isChecked()))
-        return;
+    const esito_chiusura esito =
+        salvataggio_per_uscita(m_stato, m_caselle, m_messaggi, m_controllo_si->isChecked());
+    if (esito == esito_chiusura::rifiutata) return;
+    if (esito == esito_chiusura::salvata) emit recordSalvato();
     // No characteristic is current until the operator picks one again.
     m_grandezza_corrente.clear();
     const QColor normale = palette().color(QPalette::HighlightedText);
@@ -71,10 +84,13 @@ void immagine::salva_e_torna_all_entrata() {
 }
 
 void immagine::closeEvent(QCloseEvent* evento) {
-    if (!chiusura_principale(m_stato, m_caselle, m_messaggi, m_controllo_si->isChecked())) {
+    const esito_chiusura esito =
+        chiusura_principale(m_stato, m_caselle, m_messaggi, m_controllo_si->isChecked());
+    if (esito == esito_chiusura::rifiutata) {
         evento->ignore();
         return;
     }
+    if (esito == esito_chiusura::salvata) emit recordSalvato();
     if (m_compagna) m_compagna->close();
     evento->accept();
 }

@@ -273,3 +273,32 @@ TEST_F(Spostamento, ASettingsFileThatCannotBeWrittenIsToldAndTheMoveCompletes) {
     EXPECT_EQ(caselle.testo("Text13"), "61");
     EXPECT_EQ(stato.sessione.numero_ionogramma, 33);
 }
+
+// A sounding picked elsewhere (the day overview) is reached by the same
+// steps; a number outside the day does nothing.
+TEST_F(Spostamento, ToAPickedSoundingByTheSameSteps) {
+    scrivi_record(37, 9, 0, "70");
+    caselle.imposta_testo("Text13", "52");
+    contesto_principale f{stato, caselle, messaggi, dati, vista, giorno_notte, false};
+    for (int fuori : {0, 97, -3}) {
+        const std::string file = risultati();
+        EXPECT_EQ(spostamento_a(fuori, f), esito_spostamento::rifiutato);
+        EXPECT_EQ(risultati(), file);
+    }
+    EXPECT_TRUE(messaggi.mostrati.empty());
+    EXPECT_EQ(spostamento_a(37, f), esito_spostamento::completato);
+    EXPECT_TRUE(f.record_salvato);
+    EXPECT_EQ(tempo(), (std::pair{9, 0}));
+    EXPECT_EQ(stato.sessione.numero_ionogramma, 37);
+    EXPECT_EQ(impostazioni(), prova::impostazioni_attese(9, 0, 37));
+    EXPECT_EQ(campo(record(32), 166, 168), " 52");
+    EXPECT_EQ(caselle.testo("Text13"), "70");
+    EXPECT_EQ(giorno_notte, "n"); // later in the day: marked as Next marks it
+    giorno_notte = "d";
+    EXPECT_EQ(spostamento_a(1, f), esito_spostamento::completato);
+    EXPECT_EQ(tempo(), (std::pair{0, 0}));
+    EXPECT_EQ(giorno_notte, "d");
+    caselle.imposta_testo("Text7", "C");
+    EXPECT_EQ(spostamento_a(2, f), esito_spostamento::rifiutato);
+    EXPECT_FALSE(f.record_salvato);
+}

@@ -41,7 +41,8 @@ protected:
 
 // The two ways out check the Es types alike but say it in their own words.
 TEST_F(Uscita, WrongEsTypesRefuseWithEachWaysOwnMessage) {
-    using F = bool (*)(const stato_programma&, const caselle_testo&, velaris::messaggi&, bool);
+    using F = esito_chiusura (*)(const stato_programma&, const caselle_testo&, velaris::messaggi&,
+                                 bool);
     const std::pair<F, const char*> vie[] = {
         {chiusura_principale, "The format Es Types is not correct!!"},
         {salvataggio_per_uscita, "The format of Es Types is not correct!!"},
@@ -50,14 +51,14 @@ TEST_F(Uscita, WrongEsTypesRefuseWithEachWaysOwnMessage) {
         messaggi = prova::messaggi_finti{};
         caselle.imposta_testo("Text7", "C1F");
         const std::string file = risultati(), rdf = ionogramma();
-        EXPECT_FALSE(via(stato, caselle, messaggi, true));
+        EXPECT_EQ(via(stato, caselle, messaggi, true), esito_chiusura::rifiutata);
         ASSERT_EQ(messaggi.mostrati.size(), 1u);
         EXPECT_EQ(messaggi.mostrati[0].titolo, "Be careful!!");
         EXPECT_EQ(messaggi.mostrati[0].testo, testo);
         EXPECT_EQ(risultati(), file);
         EXPECT_EQ(ionogramma(), rdf);
         caselle.imposta_testo("Text7", "");
-        EXPECT_TRUE(via(stato, caselle, messaggi, true));
+        EXPECT_EQ(via(stato, caselle, messaggi, true), esito_chiusura::salvata);
         EXPECT_TRUE(salvato());
     }
 }
@@ -66,7 +67,7 @@ TEST_F(Uscita, WrongEsTypesRefuseWithEachWaysOwnMessage) {
 TEST_F(Uscita, NoIonogramSavesTheRecordOnly) {
     const std::string rdf = ionogramma();
     stato.ionogramma_presente = false;
-    EXPECT_TRUE(salvataggio_per_uscita(stato, caselle, messaggi, false));
+    EXPECT_EQ(salvataggio_per_uscita(stato, caselle, messaggi, false), esito_chiusura::salvata);
     EXPECT_EQ(lettura_record(stato.sessione.file_risultati, 32).substr(165, 3), " 52");
     EXPECT_EQ(ionogramma(), rdf);
 }
@@ -76,13 +77,14 @@ TEST_F(Uscita, NoIonogramSavesTheRecordOnly) {
 TEST_F(Uscita, AFailedSavingAsksOnClosingAndStaysOnEsc) {
     std::filesystem::remove(stato.sessione.file_risultati);
     messaggi.risposte = {false, true};
-    EXPECT_FALSE(chiusura_principale(stato, caselle, messaggi, false));
-    EXPECT_TRUE(chiusura_principale(stato, caselle, messaggi, false));
+    EXPECT_EQ(chiusura_principale(stato, caselle, messaggi, false), esito_chiusura::rifiutata);
+    EXPECT_EQ(chiusura_principale(stato, caselle, messaggi, false),
+              esito_chiusura::senza_salvare);
     ASSERT_EQ(messaggi.mostrati.size(), 2u);
     EXPECT_NE(messaggi.mostrati[0].testo.find("Do you want to close without saving?"),
               std::string::npos);
     messaggi = prova::messaggi_finti{};
-    EXPECT_FALSE(salvataggio_per_uscita(stato, caselle, messaggi, false));
+    EXPECT_EQ(salvataggio_per_uscita(stato, caselle, messaggi, false), esito_chiusura::rifiutata);
     ASSERT_EQ(messaggi.mostrati.size(), 1u);
     EXPECT_FALSE(messaggi.mostrati[0].domanda);
 }
