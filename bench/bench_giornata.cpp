@@ -163,7 +163,7 @@ public:
     void imposta_titolo(const std::string&) override {}
     void abilita_casi_particolari(bool) override {}
     void imposta_caso_particolare(const std::string&) override {}
-    void imposta_stato_file(const std::string&) override {}
+    void imposta_stato_file(const std::string&, const std::string&) override {}
     char separatore_decimale() const override { return '.'; }
 };
 
@@ -175,7 +175,7 @@ void BM_SpostamentoSenzaFinestra(benchmark::State& stato_bench) {
     vista_immagine vista;
     dati_ionogramma dati;
     std::string giorno_notte = "d";
-    caricamento_file_ionogramma(g.stato, dati, vista);
+    caricamento_ionogramma(g.stato, dati, vista, caselle, messaggi);
     caselle.imposta_testo("Text13", "52");
     contesto_principale f{g.stato, caselle, messaggi, dati, vista, giorno_notte, true};
     bool avanti = true;

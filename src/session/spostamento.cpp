@@ -21,40 +21,45 @@ struct posizione {
     orario tempo;
     std::int16_t numero;
     std::string nome_file;
+    bool record_caricato = false;
 };
 
-posizione posizione_di(const parametri_sessione& s) {
-    return {{s.ora_corrente, s.minuti_correnti}, s.numero_ionogramma, s.nome_file_ionogramma};
+posizione posizione_di(const stato_programma& stato) {
+    const parametri_sessione& s = stato.sessione;
+    return {{s.ora_corrente, s.minuti_correnti},
+            s.numero_ionogramma,
+            s.nome_file_ionogramma,
+            stato.record_caricato};
 }
 
-void vai_a(parametri_sessione& s, const posizione& p) {
+void vai_a(stato_programma& stato, const posizione& p) {
+    parametri_sessione& s = stato.sessione;
     s.ora_corrente = p.tempo.ora;
     s.minuti_correnti = p.tempo.minuti;
     s.numero_ionogramma = p.numero;
     s.nome_file_ionogramma = p.nome_file;
+    stato.record_caricato = p.record_caricato;
 }
 
-/// A move that cannot be finished once the time has stepped: the session
-/// goes back to the sounding whose values the boxes still hold, so that no
-/// later saving writes them into another sounding's record. The plot shows
-/// that sounding again when its loading had begun, and "setting.txt" names
-/// it again when it had been rewritten.
-void torna_indietro(contesto_principale& f, const posizione& lasciata, bool caricamento_iniziato,
-                    bool impostazioni_scritte, const std::string& motivo) {
+/// A move that cannot be finished once its loading has begun: the session
+/// goes back to the sounding whose values the boxes still hold (the loading
+/// changes the boxes last, all at once), so that no later saving writes them
+/// into another sounding's record; the plot and the title show that sounding
+/// again.
+void torna_indietro(contesto_principale& f, const posizione& lasciata, const std::string& motivo) {
     parametri_sessione& s = f.stato.sessione;
-    const std::string ora_nuova =
-        due_cifre(s.ora_corrente) + ":" + due_cifre(s.minuti_correnti);
-    vai_a(s, lasciata);
+    const std::string ora_nuova = due_cifre(s.ora_corrente) + ":" + due_cifre(s.minuti_correnti);
+    vai_a(f.stato, lasciata);
     try {
-        if (caricamento_iniziato) caricamento_file_ionogramma(f.stato, f.dati, f.vista);
-        if (impostazioni_scritte) scrittura_impostazioni_correnti(s);
+        caricamento_file_ionogramma(f.stato, finestra_principale(f.stato, f.dati, f.vista));
     } catch (const std::exception&) {
         // The time is back where the boxes are: that is what saving needs.
     }
-    f.avvisi.avviso(titolo_salvataggio,
-                      "The ionogram of " + ora_nuova + " cannot be shown: " + motivo +
-                          "\r\nThe window stays on " + due_cifre(s.ora_corrente) + ":" +
-                          due_cifre(s.minuti_correnti) + ".");
+    f.avvisi.avviso(titolo_salvataggio, "The ionogram of " + ora_nuova +
+                                            " cannot be shown: " + motivo +
+                                            "\r\nThe window stays on " +
+                                            due_cifre(s.ora_corrente) + ":" +
+                                            due_cifre(s.minuti_correnti) + ".");
 }
 
 } // namespace
@@ -82,9 +87,10 @@ esito_spostamento esegui(contesto_principale& f, bool segna_giorno_notte,
     stato_programma& stato = f.stato;
     parametri_sessione& s = stato.sessione;
     f.record_salvato = false;
+    f.caselle_controllo.clear();
 
     if (!controlli_prima_di_lasciare(stato, f.caselle, f.avvisi, f.controllo,
-                                     testo_tipi_es_spostamento))
+                                     testo_tipi_es_spostamento, &f.caselle_controllo))
         return esito_spostamento::rifiutato;
     if (segna_giorno_notte) f.giorno_notte = giorno_o_notte(f.caselle);
 
@@ -92,7 +98,7 @@ esito_spostamento esegui(contesto_principale& f, bool segna_giorno_notte,
                         [&] { f.record_salvato = salvataggio_record(stato, f.caselle); }))
         return esito_spostamento::non_salvato;
 
-    const posizione lasciata = posizione_di(s);
+    const posizione lasciata = posizione_di(stato);
     switch (d.esito) {
     case esito_passo::primo:
         f.avvisi.avviso(titolo_primo, testo_primo_principale);
@@ -111,27 +117,23 @@ esito_spostamento esegui(contesto_principale& f, bool segna_giorno_notte,
 
     // nome_file_ionogramma still names the file being left.
     if (!salva_o_chiedi(f.avvisi, domanda_senza_salvare, [&] { salvataggio_codice(stato); })) {
-        vai_a(s, lasciata);
+        vai_a(stato, lasciata);
         return esito_spostamento::interrotto;
     }
 
-    bool impostazioni_scritte = false;
     try {
-        if (!caricamento_file_ionogramma(stato, f.dati, f.vista)) {
-            torna_indietro(f, lasciata, true, false, "its file cannot be read.");
-            return esito_spostamento::interrotto;
-        }
-        try {
-            scrittura_impostazioni_correnti(s);
-            impostazioni_scritte = true;
-        } catch (const std::exception& e) {
-            // Only the place to resume from is lost; the move itself is sound.
-            f.avvisi.avviso(titolo_salvataggio, std::string(e.what()) + "!!");
-        }
-        caricamento_risultati(stato, f.caselle);
+        caricamento_ionogramma(stato, f.dati, f.vista, f.caselle, f.avvisi);
     } catch (const std::exception& e) {
-        torna_indietro(f, lasciata, true, impostazioni_scritte, e.what());
+        torna_indietro(f, lasciata, e.what());
         return esito_spostamento::interrotto;
+    }
+    // The boxes are the window's own: writing "setting.txt" after them or
+    // before changes nothing on disk but its place in the sequence.
+    try {
+        scrittura_impostazioni_correnti(s);
+    } catch (const std::exception& e) {
+        // Only the place to resume from is lost; the move itself is sound.
+        f.avvisi.avviso(titolo_salvataggio, std::string(e.what()) + "!!");
     }
     return esito_spostamento::completato;
 }
@@ -143,7 +145,7 @@ esito_spostamento spostamento(verso v, contesto_principale& f) {
     const passo p = passo_orario({s.ora_corrente, s.minuti_correnti}, v, s.incremento_minuti);
     const int numero = s.numero_ionogramma + (v == verso::successivo ? 1 : -1);
     return esegui(f, v == verso::successivo,
-                  {p.esito, {p.nuovo, static_cast<std::int16_t>(numero), {}}});
+                  {p.esito, {p.nuovo, static_cast<std::int16_t>(numero), {}, false}});
 }
 
 esito_spostamento spostamento_a(int numero, contesto_principale& f) {
@@ -155,7 +157,7 @@ esito_spostamento spostamento_a(int numero, contesto_principale& f) {
     const orario tempo{static_cast<std::int16_t>(minuti / 60),
                        static_cast<std::int16_t>(minuti % 60)};
     return esegui(f, numero > s.numero_ionogramma,
-                  {esito_passo::fatto, {tempo, static_cast<std::int16_t>(numero), {}}});
+                  {esito_passo::fatto, {tempo, static_cast<std::int16_t>(numero), {}, false}});
 }
 
 } // namespace velaris

@@ -5,8 +5,8 @@
 //
 // Order of the effects: checks, day/night marker (Next), the record of the
 // sounding being left, the time step, its particular-case code, the loading
-// of the new sounding, "setting.txt", the boxes of the new and the previous
-// record. The window then makes foF2 current with the focus in its
+// of the new sounding with the boxes of its record and the previous one,
+// "setting.txt". The window then makes foF2 current with the focus in its
 // descriptive box. What happens when a step fails is in docs/day.md.
 
 #include "base/porte.h"
@@ -17,6 +17,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velaris {
 
@@ -34,6 +35,9 @@ struct contesto_principale {
     bool controllo; ///< Option1: the consistency check runs before leaving
     /// Set by the move: the record of the sounding left was written.
     bool record_salvato = false;
+    /// Set by the move when the consistency check stopped it: the boxes its
+    /// failed rule is about.
+    std::vector<std::string_view> caselle_controllo;
 };
 
 enum class esito_spostamento {

@@ -11,14 +11,17 @@ namespace velaris {
 
 bool controlli_prima_di_lasciare(const stato_programma& stato, const caselle_testo& caselle,
                                  messaggi& messaggi, bool controllo,
-                                 std::string_view testo_tipi_es) {
+                                 std::string_view testo_tipi_es,
+                                 std::vector<std::string_view>* caselle_controllo) {
     if (!formato_tipi_es_corretto(caselle.testo("Text7"))) {
         messaggi.avviso(titolo_tipi_es, testo_tipi_es);
         return false;
     }
-    if (controllo && controllo_coerenza(caselle, stato.codice_caso_particolare, messaggi).fermare)
-        return false;
-    return true;
+    if (!controllo) return true;
+    esito_controllo esito = controllo_coerenza(caselle, stato.codice_caso_particolare, messaggi);
+    if (!esito.fermare) return true;
+    if (caselle_controllo) *caselle_controllo = std::move(esito.caselle);
+    return false;
 }
 
 bool salva_o_chiedi(messaggi& messaggi, std::string_view domanda,
@@ -34,8 +37,10 @@ bool salva_o_chiedi(messaggi& messaggi, std::string_view domanda,
 }
 
 esito_chiusura chiusura_principale(const stato_programma& stato, const caselle_testo& caselle,
-                                   messaggi& messaggi, bool controllo) {
-    if (!controlli_prima_di_lasciare(stato, caselle, messaggi, controllo, testo_tipi_es_chiusura))
+                                   messaggi& messaggi, bool controllo,
+                                   std::vector<std::string_view>* caselle_controllo) {
+    if (!controlli_prima_di_lasciare(stato, caselle, messaggi, controllo, testo_tipi_es_chiusura,
+                                     caselle_controllo))
         return esito_chiusura::rifiutata;
     bool salvata = false;
     if (!salva_o_chiedi(messaggi, "Do you want to close without saving?",
@@ -46,9 +51,10 @@ esito_chiusura chiusura_principale(const stato_programma& stato, const caselle_t
 
 esito_chiusura salvataggio_per_uscita(const stato_programma& stato,
                                       const caselle_testo& caselle, messaggi& messaggi,
-                                      bool controllo) {
+                                      bool controllo,
+                                      std::vector<std::string_view>* caselle_controllo) {
     if (!controlli_prima_di_lasciare(stato, caselle, messaggi, controllo,
-                                     testo_tipi_es_spostamento))
+                                     testo_tipi_es_spostamento, caselle_controllo))
         return esito_chiusura::rifiutata;
     try {
         return salvataggio_ionogramma(stato, caselle) ? esito_chiusura::salvata

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <string_view>
+#include <vector>
 
 namespace velaris {
 
@@ -25,10 +26,13 @@ inline constexpr std::string_view titolo_salvataggio = "Be careful!!";
 /// The checks before an ionogram is left: the Es types must have 0, 2 or 4
 /// characters (otherwise `testo_tipi_es` is shown), then, when `controllo`
 /// is on (Option1), the consistency check over the boxes and the
-/// particular-case code. false: the operator stays and nothing may be saved.
+/// particular-case code. false: the operator stays and nothing may be saved;
+/// when the consistency check stopped it, `caselle_controllo` (if given)
+/// receives the boxes its failed rule is about, for the window to point at.
 bool controlli_prima_di_lasciare(const stato_programma& stato, const caselle_testo& caselle,
                                  messaggi& messaggi, bool controllo,
-                                 std::string_view testo_tipi_es);
+                                 std::string_view testo_tipi_es,
+                                 std::vector<std::string_view>* caselle_controllo = nullptr);
 
 /// Runs `salva`; when it throws, shows why and asks `domanda` (Yes/No).
 /// true when the values are saved or the operator chose to go on without.
@@ -48,7 +52,8 @@ enum class esito_chiusura {
 /// closing goes on. A saving that fails is told, and the operator chooses
 /// whether to close without saving.
 esito_chiusura chiusura_principale(const stato_programma& stato, const caselle_testo& caselle,
-                                   messaggi& messaggi, bool controllo);
+                                   messaggi& messaggi, bool controllo,
+                                   std::vector<std::string_view>* caselle_controllo = nullptr);
 
 /// Esc: the move's checks, then the record and the particular-case code.
 /// Unless refused, the window may give way to the start window
@@ -57,6 +62,7 @@ esito_chiusura chiusura_principale(const stato_programma& stato, const caselle_t
 /// in its box.
 esito_chiusura salvataggio_per_uscita(const stato_programma& stato,
                                       const caselle_testo& caselle, messaggi& messaggi,
-                                      bool controllo);
+                                      bool controllo,
+                                      std::vector<std::string_view>* caselle_controllo = nullptr);
 
 } // namespace velaris

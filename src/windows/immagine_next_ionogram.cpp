@@ -1,6 +1,7 @@
 #include "immagine_next_ionogram.h"
 
 #include "display/disegno.h"
+#include "windows/etichetta_valore.h"
 #include "windows/superficie_grafico.h"
 #include "windows/testo_qt.h"
 
@@ -37,13 +38,19 @@ immagine_next_ionogram::immagine_next_ionogram(stato_programma& stato, messaggi&
             &immagine_next_ionogram::previous_new_form_Click);
     connect(successivo, &QPushButton::clicked, this, &immagine_next_ionogram::next_new_form_Click);
 
-    m_stato_file = new QLabel(m_grafico);
-    m_stato_file->setObjectName("stato_file");
-    m_stato_file->setAccessibleDescription(tr("Ionogram file status"));
+    m_stato_file = crea_etichetta_valore("stato_file", tr("Ionogram file status"), m_grafico);
+    // As the main window's: two lines in a small font down to the plot frame.
     QPalette p = m_stato_file->palette();
     p.setColor(QPalette::WindowText, QColor(255, 255, 0));
     m_stato_file->setPalette(p);
-    m_stato_file->setGeometry(sinistra, 44, geometria_grafico::larghezza_grafico, 18);
+    QFont piccolo = font();
+    piccolo.setPointSizeF(7.0);
+    m_stato_file->setFont(piccolo);
+    m_stato_file->setWordWrap(true);
+    m_stato_file->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const geometria_grafico& g = m_grafico->geometria();
+    m_stato_file->setGeometry(sinistra, 38, g.larghezza_superficie() - sinistra - 12,
+                              g.riga(601) - 38);
 
     disegno_grafico_vuoto(m_grafico->immagine(), m_grafico->geometria(), testo);
     adjustSize();
@@ -90,9 +97,10 @@ void immagine_next_ionogram::imposta_titolo(const std::string& titolo) {
     setWindowTitle(testo_qt(titolo));
 }
 
-void immagine_next_ionogram::imposta_stato_file(const std::string& testo) {
-    m_stato_file->setText(QString::fromStdString(testo));
-    m_stato_file->setAccessibleName(m_stato_file->text());
+void immagine_next_ionogram::imposta_stato_file(const std::string& testo,
+                                                const std::string& percorsi) {
+    mostra_valore(m_stato_file, QString::fromStdString(testo));
+    m_stato_file->setToolTip(QString::fromStdString(percorsi));
 }
 
 char immagine_next_ionogram::separatore_decimale() const {

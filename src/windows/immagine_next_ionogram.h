@@ -42,7 +42,7 @@ private:
     void imposta_titolo(const std::string& titolo) override;
     void abilita_casi_particolari(bool) override {}
     void imposta_caso_particolare(const std::string&) override {}
-    void imposta_stato_file(const std::string& testo) override;
+    void imposta_stato_file(const std::string& testo, const std::string& percorsi) override;
     char separatore_decimale() const override;
 
     stato_programma& m_stato;

@@ -49,6 +49,7 @@ void immagine::sposta_con(const std::function<esito_spostamento(contesto_princip
                                  m_controllo_si->isChecked()};
     const esito_spostamento esito = mossa(finestra);
     if (esito == esito_spostamento::completato) fof2_corrente();
+    if (!finestra.caselle_controllo.empty()) evidenzia(finestra.caselle_controllo);
     if (finestra.record_salvato) emit recordSalvato();
 }
 
@@ -68,9 +69,13 @@ void immagine::show_next_ionogram_Click() {
 }
 
 void immagine::salva_e_torna_all_entrata() {
-    const esito_chiusura esito =
-        salvataggio_per_uscita(m_stato, m_caselle, m_messaggi, m_controllo_si->isChecked());
-    if (esito == esito_chiusura::rifiutata) return;
+    std::vector<std::string_view> da_evidenziare;
+    const esito_chiusura esito = salvataggio_per_uscita(
+        m_stato, m_caselle, m_messaggi, m_controllo_si->isChecked(), &da_evidenziare);
+    if (esito == esito_chiusura::rifiutata) {
+        if (!da_evidenziare.empty()) evidenzia(da_evidenziare);
+        return;
+    }
     if (esito == esito_chiusura::salvata) emit recordSalvato();
     // No characteristic is current until the operator picks one again.
     m_grandezza_corrente.clear();
@@ -84,9 +89,11 @@ void immagine::salva_e_torna_all_entrata() {
 }
 
 void immagine::closeEvent(QCloseEvent* evento) {
-    const esito_chiusura esito =
-        chiusura_principale(m_stato, m_caselle, m_messaggi, m_controllo_si->isChecked());
+    std::vector<std::string_view> da_evidenziare;
+    const esito_chiusura esito = chiusura_principale(m_stato, m_caselle, m_messaggi,
+                                                     m_controllo_si->isChecked(), &da_evidenziare);
     if (esito == esito_chiusura::rifiutata) {
+        if (!da_evidenziare.empty()) evidenzia(da_evidenziare);
         evento->ignore();
         return;
     }

@@ -22,6 +22,7 @@ struct vista_finta : vista_ionogramma {
     std::string titolo;
     std::string caso_particolare = "unchanged";
     std::string stato_file;
+    std::string percorsi;
     int disegni = 0;
     int vuoti = 0;
     std::optional<bool> tutti_i_casi;
@@ -38,7 +39,10 @@ struct vista_finta : vista_ionogramma {
     void imposta_titolo(const std::string& t) override { titolo = t; }
     void abilita_casi_particolari(bool tutti) override { tutti_i_casi = tutti; }
     void imposta_caso_particolare(const std::string& d) override { caso_particolare = d; }
-    void imposta_stato_file(const std::string& t) override { stato_file = t; }
+    void imposta_stato_file(const std::string& t, const std::string& p) override {
+        stato_file = t;
+        percorsi = p;
+    }
     char separatore_decimale() const override { return '.'; }
 };
 

@@ -61,13 +61,12 @@ std::string record_di(int k, bool nuovo) {
     prova::caselle_finte caselle;
     prova::messaggi_finti messaggi;
     std::string giorno_notte = "d";
-    caricamento_file_ionogramma(stato, dati, vista);
-    caricamento_risultati(stato, caselle);
+    caricamento_ionogramma(stato, dati, vista, caselle, messaggi);
     verso v = stato.sessione.numero_ionogramma % 2 ? verso::successivo : verso::precedente;
     for (int mosse = 0; mosse < 1000000; ++mosse) {
         contenuto(caselle, stato.sessione.numero_ionogramma, true);
         if (stato.ionogramma_presente) stato.codice_caso_particolare = "05";
-        contesto_principale f{stato, caselle, messaggi, dati, vista, giorno_notte, true};
+        contesto_principale f{stato, caselle, messaggi, dati, vista, giorno_notte, false};
         const esito_spostamento esito = spostamento(v, f);
         if (esito == esito_spostamento::limite)
             v = v == verso::successivo ? verso::precedente : verso::successivo;

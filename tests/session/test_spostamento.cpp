@@ -30,10 +30,7 @@ protected:
     }
 
     /// The window's load at the session's time.
-    void carica() {
-        ASSERT_TRUE(caricamento_file_ionogramma(stato, dati, vista));
-        caricamento_risultati(stato, caselle);
-    }
+    void carica() { caricamento_ionogramma(stato, dati, vista, caselle, messaggi); }
 
     esito_spostamento muovi(verso v, bool controllo = false) {
         contesto_principale f{stato, caselle, messaggi, dati, vista, giorno_notte, controllo};
@@ -301,4 +298,48 @@ TEST_F(Spostamento, ToAPickedSoundingByTheSameSteps) {
     caselle.imposta_testo("Text7", "C");
     EXPECT_EQ(spostamento_a(2, f), esito_spostamento::rifiutato);
     EXPECT_FALSE(f.record_salvato);
+}
+
+// The consistency check, when switched on, stops the move before anything is
+// written and names the boxes of its failed rule; filled in, the move goes.
+TEST_F(Spostamento, TheConsistencyCheckStopsTheMoveWhenSwitchedOn) {
+    caselle.imposta_testo("Text13", "52");
+    const std::string file = risultati(), setting = impostazioni();
+    contesto_principale f{stato, caselle, messaggi, dati, vista, giorno_notte, true};
+    EXPECT_EQ(spostamento(verso::successivo, f), esito_spostamento::rifiutato);
+    EXPECT_EQ(messaggi.testi(), std::vector<std::string>{"fmin missing!!"});
+    EXPECT_EQ(f.caselle_controllo, (std::vector<std::string_view>{"Text1", "Text23"}));
+    EXPECT_FALSE(f.record_salvato);
+    EXPECT_EQ(risultati(), file);
+    EXPECT_EQ(impostazioni(), setting);
+    EXPECT_EQ(tempo(), (std::pair{7, 45}));
+
+    for (auto [casella, valore] : {std::pair{"Text1", "15"}, {"Text6", "30"}, {"Text8", "220"},
+                                   {"Text15", "150"}, {"Text14", "60"}})
+        caselle.imposta_testo(casella, valore);
+    EXPECT_EQ(spostamento(verso::successivo, f), esito_spostamento::completato);
+    EXPECT_TRUE(f.caselle_controllo.empty());
+    EXPECT_EQ(tempo(), (std::pair{8, 0}));
+}
+
+// A record the load could not read is never written: the move leaves the
+// sounding without a word more (the operator was told at its load) and goes on.
+TEST_F(Spostamento, ARecordNotReadAtLoadIsNotWrittenByTheMove) {
+    const auto risultati_file = stato.sessione.file_risultati;
+    std::filesystem::remove(risultati_file);
+    std::filesystem::create_directory(risultati_file);
+    vai("15", 7, 45, 32);
+    ASSERT_FALSE(stato.record_caricato);
+    ASSERT_EQ(messaggi.mostrati.size(), 1u); // told once, at the load
+    caselle.imposta_testo("Text13", "52");
+    stato.codice_caso_particolare = "05";
+    contesto_principale f{stato, caselle, messaggi, dati, vista, giorno_notte, false};
+    EXPECT_EQ(spostamento(verso::successivo, f), esito_spostamento::completato);
+    EXPECT_FALSE(f.record_salvato);
+    EXPECT_TRUE(std::filesystem::is_empty(risultati_file));
+    EXPECT_EQ(codice_in(7, 45), "xx");
+    EXPECT_EQ(tempo(), (std::pair{8, 0}));
+    EXPECT_EQ(impostazioni(), prova::impostazioni_attese(8, 0, 33));
+    EXPECT_EQ(messaggi.mostrati.size(), 2u); // and once at the new sounding's load
+    EXPECT_EQ(caselle.testo("Text13"), "");
 }

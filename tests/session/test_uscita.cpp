@@ -18,7 +18,7 @@ protected:
     void SetUp() override {
         prova::prepara_sessione(stato, cartella.percorso());
         prova::scrivi_ionogramma(stato, 7, 45);
-        ASSERT_TRUE(caricamento_file_ionogramma(stato, dati, vista));
+        caricamento_ionogramma(stato, dati, vista, caselle, messaggi);
         caselle.imposta_testo("Text13", "52");
         stato.codice_caso_particolare = "4b";
     }
@@ -42,7 +42,7 @@ protected:
 // The two ways out check the Es types alike but say it in their own words.
 TEST_F(Uscita, WrongEsTypesRefuseWithEachWaysOwnMessage) {
     using F = esito_chiusura (*)(const stato_programma&, const caselle_testo&, velaris::messaggi&,
-                                 bool);
+                                 bool, std::vector<std::string_view>*);
     const std::pair<F, const char*> vie[] = {
         {chiusura_principale, "The format Es Types is not correct!!"},
         {salvataggio_per_uscita, "The format of Es Types is not correct!!"},
@@ -51,14 +51,32 @@ TEST_F(Uscita, WrongEsTypesRefuseWithEachWaysOwnMessage) {
         messaggi = prova::messaggi_finti{};
         caselle.imposta_testo("Text7", "C1F");
         const std::string file = risultati(), rdf = ionogramma();
-        EXPECT_EQ(via(stato, caselle, messaggi, true), esito_chiusura::rifiutata);
+        EXPECT_EQ(via(stato, caselle, messaggi, false, nullptr), esito_chiusura::rifiutata);
         ASSERT_EQ(messaggi.mostrati.size(), 1u);
         EXPECT_EQ(messaggi.mostrati[0].titolo, "Be careful!!");
         EXPECT_EQ(messaggi.mostrati[0].testo, testo);
         EXPECT_EQ(risultati(), file);
         EXPECT_EQ(ionogramma(), rdf);
         caselle.imposta_testo("Text7", "");
-        EXPECT_EQ(via(stato, caselle, messaggi, true), esito_chiusura::salvata);
+        EXPECT_EQ(via(stato, caselle, messaggi, false, nullptr), esito_chiusura::salvata);
+        EXPECT_TRUE(salvato());
+    }
+}
+
+// With the check on, a sounding that fails it stays, the boxes of the failed
+// rule are named, nothing is written; with the check off the same boxes go.
+TEST_F(Uscita, TheConsistencyCheckStopsBothWaysOutWhenSwitchedOn) {
+    using F = esito_chiusura (*)(const stato_programma&, const caselle_testo&, velaris::messaggi&,
+                                 bool, std::vector<std::string_view>*);
+    for (F via : {F{chiusura_principale}, F{salvataggio_per_uscita}}) {
+        messaggi = prova::messaggi_finti{};
+        const std::string file = risultati();
+        std::vector<std::string_view> evidenziate;
+        EXPECT_EQ(via(stato, caselle, messaggi, true, &evidenziate), esito_chiusura::rifiutata);
+        EXPECT_EQ(messaggi.testi(), std::vector<std::string>{"fmin missing!!"});
+        EXPECT_EQ(evidenziate, (std::vector<std::string_view>{"Text1", "Text23"}));
+        EXPECT_EQ(risultati(), file);
+        EXPECT_EQ(via(stato, caselle, messaggi, false, &evidenziate), esito_chiusura::salvata);
         EXPECT_TRUE(salvato());
     }
 }
@@ -106,8 +124,7 @@ TEST_F(Uscita, TheCompanionsLoadLeavesTheMainWindowAlone) {
         stato.sessione.minuti_successivo = static_cast<std::int16_t>(minuti);
         dati_ionogramma dati_compagna;
         prova::vista_finta compagna;
-        ASSERT_TRUE(caricamento_file_ionogramma(
-            stato, finestra_compagna(stato, dati_compagna, compagna)));
+        caricamento_file_ionogramma(stato, finestra_compagna(stato, dati_compagna, compagna));
         const std::string inizio =
             "VELARIS - file: " + std::string(nome) + " * Ostrand * 2023-March-5  08:";
         EXPECT_EQ(compagna.titolo.find(inizio), 0u) << compagna.titolo;
