@@ -24,8 +24,15 @@ namespace velaris {
 inline constexpr std::string_view testo_primo_principale = "This is the first ionogram you can scale";
 inline constexpr std::string_view testo_ultimo_principale = "This is the last ionogram you can scale";
 
-/// The main window as a move sees it.
+/// The main window as a move sees it: what the move works on, and two
+/// things it reports back.
 struct contesto_principale {
+    contesto_principale(stato_programma& stato, caselle_testo& caselle, messaggi& avvisi,
+                        dati_ionogramma& dati, vista_ionogramma& vista, std::string& giorno_notte,
+                        bool controllo)
+        : stato(stato), caselle(caselle), avvisi(avvisi), dati(dati), vista(vista),
+          giorno_notte(giorno_notte), controllo(controllo) {}
+
     stato_programma& stato;
     caselle_testo& caselle;
     messaggi& avvisi; ///< the message boxes
@@ -33,6 +40,7 @@ struct contesto_principale {
     vista_ionogramma& vista;
     std::string& giorno_notte;
     bool controllo; ///< Option1: the consistency check runs before leaving
+
     /// Set by the move: the record of the sounding left was written.
     bool record_salvato = false;
     /// Set by the move when the consistency check stopped it: the boxes its

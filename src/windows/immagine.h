@@ -154,8 +154,6 @@ private:
     void ridisegna(ridisegno come);
     void puntatore_mosso(int x, int y);
     void collega_spostamenti();
-    // Keys other than the MUF moves (immagine_comandi.cpp).
-    void comandi_tastiera(int tasto, Qt::KeyboardModifiers modificatori);
     void sposta(verso v);
     void vai_al_sondaggio(int numero);
     void sposta_con(const std::function<esito_spostamento(contesto_principale&)>& mossa);

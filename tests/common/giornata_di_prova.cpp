@@ -1,3 +1,4 @@
+#include "base/numeri.h"
 #include "common/giornata_di_prova.h"
 
 #include <fstream>
@@ -7,7 +8,7 @@ namespace velaris::prova {
 
 namespace {
 
-std::string due(int v) { return (v < 10 ? "0" : "") + std::to_string(v); }
+std::string due(int v) { return due_cifre(v); }
 
 } // namespace
 

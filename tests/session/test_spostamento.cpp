@@ -122,7 +122,7 @@ TEST_F(Spostamento, NextTellsDayFromNight) {
     for (const char* casella : {"Text2", "Text3", "Text18", "Text19", "Text33", "Text34"}) {
         vai("15", 7, 45, 32);
         caselle.imposta_testo(casella, " ");
-        giorno_notte = "n";
+        giorno_notte.assign(1, 'n');
         ASSERT_EQ(muovi(verso::successivo), esito_spostamento::completato);
         EXPECT_EQ(giorno_notte, "d") << casella;
     }

@@ -5,6 +5,7 @@
 // at its place and nothing else of the results file has changed,
 // "setting.txt" names the last sounding and a new start resumes there.
 
+#include "base/numeri.h"
 #include "common/fakes.h"
 #include "common/rdf_di_prova.h"
 #include "windows/applicazione.h"
@@ -34,7 +35,7 @@ std::string leggi(const fs::path& file) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-std::string due(int v) { return (v < 10 ? "0" : "") + std::to_string(v); }
+std::string due(int v) { return due_cifre(v); }
 
 /// Record k of the day before the session: the time, the sixteen labels and
 /// an fmin of 10 + k with qualifying letter "E". Built from the layout, so
@@ -46,11 +47,14 @@ std::string record_iniziale(int k) {
                                " h'Es    =", " Es Type =", " fbEs    =", " h'F     =",
                                " foF1    =", " h'F2    =", " foF2    =", " fxI     =",
                                " MUF F1  =", " M3000 F1=", " MUF F2  =", " M3000 F2="};
-    for (const char* e : etichette) r += std::string(e) + "     ";
+    for (const char* e : etichette) {
+        r += e;
+        r.append(5, ' ');
+    }
     r += " \r\n";
     const std::string fmin = std::to_string(10 + k);
     r.replace(18 - fmin.size(), fmin.size(), fmin); // fmin value, right-aligned in 16-18
-    r.replace(18, 1, "E");                    // its qualifying letter, 19
+    r[18] = 'E'; // its qualifying letter, 19
     return r;
 }
 
