@@ -27,15 +27,16 @@ struct riga_stato {
     }
 };
 
-void stato_senza_ionogramma(stato_programma& stato, vista_ionogramma& vista) {
-    const parametri_sessione& s = stato.sessione;
-    stato.ionogramma_presente = false;
-    vista.imposta_titolo(
-        titolo_finestra(s.nome_file_ionogramma, stato.stazione, s.testo_data, std::nullopt, '.'));
-    vista.mostra_grafico_vuoto();
-    vista.abilita_casi_particolari(false);
-    stato.codice_caso_particolare = std::string(nessun_caso_particolare);
-    vista.imposta_caso_particolare("");
+void stato_senza_ionogramma(stato_programma& stato, const finestra_caricamento& f) {
+    f.presente = false;
+    f.vista.imposta_titolo(titolo_finestra(f.nome_file, stato.stazione,
+                                           stato.sessione.testo_data, std::nullopt, '.'));
+    f.vista.mostra_grafico_vuoto();
+    if (f.variante == variante_finestra::principale) {
+        f.vista.abilita_casi_particolari(false);
+        stato.codice_caso_particolare = std::string(nessun_caso_particolare);
+        f.vista.imposta_caso_particolare("");
+    }
 }
 
 /// Why a file that is there could not be read, after its name.
@@ -46,21 +47,21 @@ std::string perche_illeggibile(const std::exception& e) {
 }
 
 /// Step 1 of the sequence: the ionogram file, or the no-ionogram state.
-void caricamento_file(stato_programma& stato, dati_ionogramma& dati, vista_ionogramma& vista,
-                      riga_stato& riga) {
+void caricamento_file(stato_programma& stato, const finestra_caricamento& f, riga_stato& riga) {
     parametri_sessione& s = stato.sessione;
-    s.nome_file_ionogramma = nome_file_ionogramma(s, s.ora_corrente, s.minuti_correnti);
-    s.testo_data = data_ionogramma(s.nome_file_ionogramma);
-    const auto percorso = s.cartella_ionogrammi / s.nome_file_ionogramma;
-    const std::string& nome = s.nome_file_ionogramma;
+    const bool principale = f.variante == variante_finestra::principale;
+    f.nome_file = nome_file_ionogramma(s, f.ora, f.minuti);
+    s.testo_data = data_ionogramma(f.nome_file);
+    const auto percorso = s.cartella_ionogrammi / f.nome_file;
+    const std::string& nome = f.nome_file;
 
     caricamento_rdf letto;
     try {
-        letto = carica_rdf(percorso, variante_finestra::principale);
+        letto = carica_rdf(percorso, f.variante);
     } catch (const std::exception& e) {
         // Unreadable is shown as rejected: the operator still sees and keeps
         // the sounding's record, and the file stays as it is.
-        stato_senza_ionogramma(stato, vista);
+        stato_senza_ionogramma(stato, f);
         riga.aggiungi(nome + " " + perche_illeggibile(e) + ". The file is left as it is.",
                       percorso);
         return;
@@ -68,7 +69,7 @@ void caricamento_file(stato_programma& stato, dati_ionogramma& dati, vista_ionog
     switch (letto.esito) {
     case esito_caricamento::mancante: {
         std::error_code ec;
-        stato_senza_ionogramma(stato, vista);
+        stato_senza_ionogramma(stato, f);
         riga.aggiungi("No ionogram for this time: " + nome +
                           (std::filesystem::is_directory(percorso, ec)
                                ? " is a folder, not a file. It is left as it is."
@@ -77,7 +78,7 @@ void caricamento_file(stato_programma& stato, dati_ionogramma& dati, vista_ionog
         return;
     }
     case esito_caricamento::rifiutato:
-        stato_senza_ionogramma(stato, vista);
+        stato_senza_ionogramma(stato, f);
         riga.aggiungi(nome + " is not a valid ionogram: " + letto.motivo +
                           " The file is left as it is.",
                       percorso);
@@ -86,18 +87,19 @@ void caricamento_file(stato_programma& stato, dati_ionogramma& dati, vista_ionog
         break;
     }
 
-    stato.ionogramma_presente = true;
-    vista.abilita_casi_particolari(true);
-    dati = std::move(letto.ionogramma.dati);
+    f.presente = true;
+    if (principale) f.vista.abilita_casi_particolari(true);
+    f.dati = std::move(letto.ionogramma.dati);
     stato.stazione = letto.ionogramma.stazione;
-    if (!letto.ionogramma.codice_caso_particolare.empty()) {
+    if (principale && !letto.ionogramma.codice_caso_particolare.empty()) {
         stato.codice_caso_particolare = letto.ionogramma.codice_caso_particolare;
         if (const auto didascalia = didascalia_caso_particolare(stato.codice_caso_particolare))
-            vista.imposta_caso_particolare(*didascalia);
+            f.vista.imposta_caso_particolare(*didascalia);
     }
-    vista.imposta_titolo(titolo_finestra(s.nome_file_ionogramma, stato.stazione, s.testo_data,
-                                         dati.passo_frequenza, vista.separatore_decimale()));
-    vista.mostra_ionogramma(dati);
+    f.vista.imposta_titolo(titolo_finestra(f.nome_file, stato.stazione, s.testo_data,
+                                           f.dati.passo_frequenza,
+                                           f.vista.separatore_decimale()));
+    f.vista.mostra_ionogramma(f.dati);
 }
 
 /// Step 2: both records are read before any box changes, so a failure
@@ -136,25 +138,56 @@ void caricamento_risultati(stato_programma& stato, caselle_testo& caselle, messa
 
 } // namespace
 
+finestra_caricamento finestra_principale(stato_programma& stato, dati_ionogramma& dati,
+                                         vista_ionogramma& vista) {
+    parametri_sessione& s = stato.sessione;
+    return {variante_finestra::principale, s.ora_corrente, s.minuti_correnti,
+            s.nome_file_ionogramma, stato.ionogramma_presente, dati, vista};
+}
+
+finestra_caricamento finestra_compagna(stato_programma& stato, dati_ionogramma& dati,
+                                       vista_ionogramma& vista) {
+    parametri_sessione& s = stato.sessione;
+    return {variante_finestra::compagna, s.ora_successivo, s.minuti_successivo,
+            s.nome_file_successivo, stato.successivo_presente, dati, vista};
+}
+
+void caricamento_file_ionogramma(stato_programma& stato, const finestra_caricamento& finestra) {
+    riga_stato riga;
+    caricamento_file(stato, finestra, riga);
+    finestra.vista.imposta_stato_file(riga.testo, riga.percorsi);
+}
+
 void caricamento_ionogramma(stato_programma& stato, dati_ionogramma& dati,
                             vista_ionogramma& vista, caselle_testo& caselle, messaggi& messaggi) {
     riga_stato riga;
-    caricamento_file(stato, dati, vista, riga);
+    caricamento_file(stato, finestra_principale(stato, dati, vista), riga);
     caricamento_risultati(stato, caselle, messaggi, riga);
     vista.imposta_stato_file(riga.testo, riga.percorsi);
 }
 
 bool salvataggio_ionogramma(const stato_programma& stato, const caselle_testo& caselle) {
-    if (!stato.record_caricato) return false;
-    const parametri_sessione& s = stato.sessione;
     // The record goes first: should the ionogram file refuse the code, the
     // operator's values are already safe.
+    if (!salvataggio_record(stato, caselle)) return false;
+    salvataggio_codice(stato);
+    return true;
+}
+
+bool salvataggio_record(const stato_programma& stato, const caselle_testo& caselle) {
+    if (!stato.record_caricato) return false;
+    const parametri_sessione& s = stato.sessione;
     scrittura_record(s.file_risultati, s.numero_ionogramma,
                      composizione_record(caselle, s.ora_corrente, s.minuti_correnti));
-    if (stato.ionogramma_presente && codice_da_scrivere(stato.codice_caso_particolare))
+    return true;
+}
+
+void salvataggio_codice(const stato_programma& stato) {
+    const parametri_sessione& s = stato.sessione;
+    if (stato.record_caricato && stato.ionogramma_presente &&
+        codice_da_scrivere(stato.codice_caso_particolare))
         scrittura_codice_caso_particolare(s.cartella_ionogrammi / s.nome_file_ionogramma,
                                           stato.codice_caso_particolare);
-    return true;
 }
 
 } // namespace velaris

@@ -1,6 +1,7 @@
 #pragma once
-// Loading the ionogram of the session's current time into the main window,
-// and the day's results for it; saving them when the window leaves it.
+// Loading the ionogram of a window's time (the main window's or the companion
+// window's), and for the main window the day's results for it; saving them
+// when the main window leaves it.
 //
 // Whatever goes wrong with the ionogram file, the sounding is still shown
 // with its stored record, so that leaving it writes back what was there. Only
@@ -9,6 +10,7 @@
 
 #include "base/porte.h"
 #include "ionogram/dati_ionogramma.h"
+#include "ionogram/lettore_rdf.h"
 #include "session/stato_programma.h"
 
 #include <string>
@@ -39,6 +41,37 @@ public:
     virtual char separatore_decimale() const = 0;
 };
 
+/// The window a load is for: the time whose file it shows, where it keeps
+/// that file's name and whether it shows a valid ionogram, how it reads the
+/// file, its ionogram in memory and its view. One loading routine serves the
+/// main and the companion window through this.
+struct finestra_caricamento {
+    variante_finestra variante;
+    std::int16_t ora;
+    std::int16_t minuti;
+    std::string& nome_file;
+    bool& presente;
+    dati_ionogramma& dati;
+    vista_ionogramma& vista;
+};
+
+/// The main window: the session's current time, nome_file_ionogramma,
+/// ionogramma_presente. Its loads also keep the particular-case code, the
+/// particular-case menu and Label11.
+finestra_caricamento finestra_principale(stato_programma& stato, dati_ionogramma& dati,
+                                         vista_ionogramma& vista);
+/// The companion window: ora_successivo, minuti_successivo,
+/// nome_file_successivo, successivo_presente. It never touches the main
+/// window's state.
+finestra_caricamento finestra_compagna(stato_programma& stato, dati_ionogramma& dati,
+                                       vista_ionogramma& vista);
+
+/// Step 1 of the sequence below for any window, with the status line: the
+/// window's file read and drawn, or its no-ionogram state (missing, rejected
+/// or unreadable file, the file never changed). The companion window's whole
+/// load.
+void caricamento_file_ionogramma(stato_programma& stato, const finestra_caricamento& finestra);
+
 /// The loading sequence of the main window for (ora_corrente, minuti_correnti):
 /// the window's load runs it, and so does every move to another sounding.
 ///
@@ -62,5 +95,13 @@ void caricamento_ionogramma(stato_programma& stato, dati_ionogramma& dati,
 /// showed what the file holds. Returns true once both are written. Throws
 /// errore_file_risultati or errore_lettura; nothing in the boxes changes.
 bool salvataggio_ionogramma(const stato_programma& stato, const caselle_testo& caselle);
+
+/// The two halves of the saving, for the moves, which step the time between
+/// them: the record of the boxes as record numero_ionogramma (false when it
+/// must not be written; throws errore_file_risultati) ...
+bool salvataggio_record(const stato_programma& stato, const caselle_testo& caselle);
+/// ... and the particular-case code into the file nome_file_ionogramma names,
+/// under the same conditions (throws errore_lettura).
+void salvataggio_codice(const stato_programma& stato);
 
 } // namespace velaris

@@ -20,7 +20,9 @@ public:
     /// `messaggi` must outlive the object.
     explicit applicazione(messaggi& messaggi, QObject* parent = nullptr);
 
-    /// Opens (and loads) the start window.
+    /// Opens (and loads) the start window. An open main window is closed
+    /// first, through its closing steps; when it refuses, the start window
+    /// does not open and the main window stays as it was.
     void apri_entrata();
 
     /// The open start window, or nullptr.

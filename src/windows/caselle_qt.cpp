@@ -62,8 +62,12 @@ std::string caselle_qt::testo(std::string_view nome) const {
 }
 
 void caselle_qt::imposta_testo(std::string_view nome, std::string_view testo) {
-    if (QLineEdit* c = casella_per_nome(nome))
-        c->setText(testo_qt(testo));
+    QLineEdit* c = casella_per_nome(nome);
+    if (c == nullptr) return;
+    // Loading a sounding rewrites all the boxes, most of them with what they
+    // already hold: an unchanged box is left alone.
+    const QString nuovo = testo_qt(testo);
+    if (c->text() != nuovo) c->setText(nuovo);
 }
 
 } // namespace velaris

@@ -77,6 +77,7 @@ immagine::immagine(stato_programma& stato, messaggi& messaggi, QWidget* parent)
     crea_tabella();
     crea_controlli();
     collega_regole();
+    collega_spostamenti();
     connect(m_grafico, &superficie_grafico::puntatoreMosso, this, &immagine::puntatore_mosso);
     connect(m_grafico, &superficie_grafico::premuto, this, &immagine::premuto_sul_grafico);
     installa_anteprima_tasti();
@@ -87,7 +88,6 @@ immagine::immagine(stato_programma& stato, messaggi& messaggi, QWidget* parent)
     centra_sullo_schermo(this);
 }
 
-immagine::~immagine() = default;
 
 const QImage& immagine::superficie() const { return m_grafico->immagine(); }
 
@@ -234,7 +234,6 @@ void immagine::crea_controlli() {
     mostra->setObjectName("show_next_ionogram");
     mostra->setAccessibleName(mostra->text());
     mostra->setGeometry(colonna_etichetta, sotto_tabella + 112, 150, 26);
-    connect(mostra, &QPushButton::clicked, this, &immagine::finestraCompagnaRichiesta);
 
     // The Es multiple-reflection buttons stand beside the Es types box and
     // show only while the Es types are being scaled.
@@ -357,46 +356,12 @@ void immagine::puntatore_mosso(int x, int y) {
     }
 }
 
-void immagine::closeEvent(QCloseEvent* evento) {
-    if (!formato_tipi_es_corretto(m_caselle.testo("Text7"))) {
-        m_messaggi.avviso("Be careful!!", "The format Es Types is not correct!!");
-        evento->ignore();
-        return;
-    }
-    if (!controllo_prima_di_lasciare() || !salva_prima_di_chiudere()) {
-        evento->ignore();
-        return;
-    }
-    evento->accept();
-}
-
-bool immagine::salva_prima_di_chiudere() {
-    try {
-        // A record the load could not read is not written; the operator was
-        // told so when the sounding was loaded.
-        if (salvataggio_ionogramma(m_stato, m_caselle)) emit recordSalvato();
-        return true;
-    } catch (const std::exception& e) {
-        // The values stay in the boxes; the operator decides whether they may go.
-        return m_messaggi.domanda("Be careful!!", std::string(e.what()) +
-                                                      "\r\nDo you want to close without saving?");
-    }
-}
-
 void immagine::mostra_ionogramma(dati_ionogramma& dati) {
-    QImage& superficie = m_grafico->immagine();
-    normalizzazione_ampiezze(dati);
-    pulisci_superficie(superficie);
-    disegno_ionogramma(superficie, m_grafico->geometria(), dati,
-                       palette().color(QPalette::HighlightedText));
-    m_grafico->update();
+    m_grafico->mostra_ionogramma(dati, palette().color(QPalette::HighlightedText));
 }
 
 void immagine::mostra_grafico_vuoto() {
-    pulisci_superficie(m_grafico->immagine());
-    disegno_grafico_vuoto(m_grafico->immagine(), m_grafico->geometria(),
-                          palette().color(QPalette::HighlightedText));
-    m_grafico->update();
+    m_grafico->mostra_grafico_vuoto(palette().color(QPalette::HighlightedText));
 }
 
 void immagine::imposta_titolo(const std::string& titolo) { setWindowTitle(testo_qt(titolo)); }
@@ -419,9 +384,6 @@ void immagine::imposta_stato_file(const std::string& testo, const std::string& p
     m_stato_file->setToolTip(QString::fromStdString(percorsi));
 }
 
-char immagine::separatore_decimale() const {
-    const QString punto = QLocale().decimalPoint();
-    return punto.isEmpty() ? '.' : punto.at(0).toLatin1();
-}
+char immagine::separatore_decimale() const { return separatore_decimale_sistema(); }
 
 } // namespace velaris

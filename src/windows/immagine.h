@@ -13,11 +13,15 @@
 #include "scaling/scalatura.h"
 #include "scaling/selezione.h"
 #include "session/caricamento.h"
+#include "session/orario.h"
+#include "session/spostamento.h"
 #include "session/stato_programma.h"
 #include "windows/caselle_qt.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -33,6 +37,7 @@ namespace velaris {
 class superficie_grafico;
 class etichetta_cliccabile;
 class filtro_caselle;
+class immagine_next_ionogram;
 
 class immagine : public QMainWindow, private vista_ionogramma, private vista_scalatura {
     Q_OBJECT
@@ -69,12 +74,6 @@ public:
     /// The right click on the plot: Daytime or Nighttime Es missing, by foE.
     void clic_destro_mancanza_es();
 
-    /// Run by every way of leaving the ionogram: with `Option1` selected, the
-    /// consistency check; true when the ionogram may be left. When a rule
-    /// fails its message has been shown and the boxes it concerns stay framed
-    /// in red until the next change of any box.
-    bool controllo_prima_di_lasciare();
-
     /// F5 to F9 as the window's key handler runs them, whether or not the
     /// menu items are enabled; false for any other key.
     bool tasto_caso_particolare(int tasto_qt);
@@ -96,18 +95,32 @@ public slots:
     void Esup_Click();
     void Esdown_Click();
 
+    /// The moves to the previous and the next sounding (the labels `prima`
+    /// and `successivo`, F4 and F3).
+    void prima_Click();
+    void successivo_Click();
+    /// Opens (or re-centres) the companion window one interval after this
+    /// window's sounding.
+    void show_next_ionogram_Click();
+    /// Esc: checks and saves the sounding, leaves no characteristic current
+    /// and asks for the start window (tornaAllEntrata).
+    void salva_e_torna_all_entrata();
+
+    /// The companion window, or nullptr when it is not open.
+    immagine_next_ionogram* compagna() const;
+
 signals:
-    /// The operator asked to see the next sounding beside this one.
-    void finestraCompagnaRichiesta();
     /// View > Day overview (Ctrl+D).
     void panoramicaGiornoRichiesta();
     /// The current record has just been written to the results file.
     void recordSalvato();
     /// Something outside the window (the day overview) asks to go to sounding
-    /// `numero` (1-based). The window's move to a given sounding (its checks,
-    /// the save, the load) is to be connected here; until then nothing
-    /// listens and the request changes nothing.
+    /// `numero` (1-based): the window moves there through the steps of a move
+    /// (its checks, the save, the load).
     void spostamentoRichiesto(int numero);
+    /// Esc has saved the sounding: the start window is to be shown, whose
+    /// load closes this window.
+    void tornaAllEntrata();
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
@@ -140,7 +153,11 @@ private:
     void applica_selezione(const esito_selezione& esito);
     void ridisegna(ridisegno come);
     void puntatore_mosso(int x, int y);
-    bool salva_prima_di_chiudere();
+    void collega_spostamenti();
+    void sposta(verso v);
+    void vai_al_sondaggio(int numero);
+    void sposta_con(const std::function<esito_spostamento(contesto_principale&)>& mossa);
+    void fof2_corrente();
 
     // Letters, particular cases, Es types and the check (immagine_regole.cpp).
     friend class filtro_caselle;
@@ -148,6 +165,8 @@ private:
     void selezione_tipi_es();
     void applica_caso(std::string_view codice);
     void mostra_esito_caso(const esito_caso_particolare& esito);
+    /// Frames in red the boxes a failed consistency check is about, until
+    /// the next change of any box.
     void evidenzia(const std::vector<std::string_view>& caselle);
     void togli_evidenziazione();
 
@@ -171,6 +190,7 @@ private:
     bool m_puntatore_croce = false;
     filtro_caselle* m_filtro = nullptr;
     std::vector<QLineEdit*> m_evidenziate;
+    QPointer<immagine_next_ionogram> m_compagna;
 };
 
 } // namespace velaris

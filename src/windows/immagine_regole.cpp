@@ -110,15 +110,6 @@ void immagine::selezione_tipi_es() {
 void immagine::Esup_Click() { aumento_riflessioni_es(m_caselle, m_messaggi); }
 void immagine::Esdown_Click() { diminuzione_riflessioni_es(m_caselle, m_messaggi); }
 
-bool immagine::controllo_prima_di_lasciare() {
-    if (!m_controllo_si->isChecked()) return true;
-    const esito_controllo esito =
-        controllo_coerenza(m_caselle, m_stato.codice_caso_particolare, m_messaggi);
-    if (!esito.fermare) return true;
-    evidenzia(esito.caselle);
-    return false;
-}
-
 void immagine::evidenzia(const std::vector<std::string_view>& caselle) {
     togli_evidenziazione();
     for (std::string_view nome : caselle) {

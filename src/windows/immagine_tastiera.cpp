@@ -5,6 +5,8 @@
 
 #include "windows/immagine.h"
 
+#include "scaling/comandi_tastiera.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 
@@ -70,7 +72,35 @@ void immagine::Form_KeyDown(int tasto, Qt::KeyboardModifiers modificatori) {
     case Qt::Key_2:
         if (!tastierino) tasto_muf(+20);
         break;
+    case Qt::Key_F12:
+    case Qt::Key_Control:
+        cancellazione_grandezza(m_grandezza_corrente, m_caselle);
+        break;
+    case Qt::Key_F1:
+        seleziona(grandezza_successiva(m_grandezza_corrente, m_caselle, m_giorno_notte));
+        break;
+    case Qt::Key_F2:
+        seleziona(grandezza_precedente(m_grandezza_corrente));
+        break;
+    case Qt::Key_Space:
+        seleziona(grandezza_dopo_spazio(m_grandezza_corrente));
+        break;
+    case Qt::Key_F3:
+        successivo_Click();
+        break;
+    case Qt::Key_F4:
+        prima_Click();
+        break;
+    case Qt::Key_Backslash: // where a US keyboard has it: no F1 layer
+        nessuno_strato_f1(m_caselle);
+        seleziona("foF2");
+        break;
+    case Qt::Key_Escape:
+        salva_e_torna_all_entrata();
+        break;
     default:
+        // F5 to F9 reach the window's own filter once no box has taken them
+        // (filtro_caselle), whether or not their menu items are enabled.
         break;
     }
 }

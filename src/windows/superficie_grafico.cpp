@@ -1,5 +1,7 @@
 #include "superficie_grafico.h"
 
+#include "display/disegno.h"
+#include "display/echi.h"
 #include "display/superficie.h"
 
 #include <QMouseEvent>
@@ -14,6 +16,19 @@ superficie_grafico::superficie_grafico(const geometria_grafico& geometria, QWidg
     setFixedSize(m_geometria.larghezza_superficie(), m_geometria.altezza_superficie());
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void superficie_grafico::mostra_ionogramma(dati_ionogramma& dati, const QColor& testo) {
+    normalizzazione_ampiezze(dati);
+    pulisci_superficie(m_immagine);
+    disegno_ionogramma(m_immagine, m_geometria, dati, testo);
+    update();
+}
+
+void superficie_grafico::mostra_grafico_vuoto(const QColor& testo) {
+    pulisci_superficie(m_immagine);
+    disegno_grafico_vuoto(m_immagine, m_geometria, testo);
+    update();
 }
 
 void superficie_grafico::paintEvent(QPaintEvent* evento) {

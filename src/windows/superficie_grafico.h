@@ -4,6 +4,7 @@
 // into the image (the display library), so an uncovered window loses nothing.
 
 #include "display/geometria_grafico.h"
+#include "ionogram/dati_ionogramma.h"
 
 #include <QImage>
 #include <QWidget>
@@ -18,6 +19,13 @@ public:
     QImage& immagine() { return m_immagine; }
     const QImage& immagine() const { return m_immagine; }
     const geometria_grafico& geometria() const { return m_geometria; }
+
+    /// What every load of a window does with an accepted file: rescales the
+    /// amplitudes, clears the surface and draws frame, grid, labels (in
+    /// `testo`) and echoes, then repaints.
+    void mostra_ionogramma(dati_ionogramma& dati, const QColor& testo);
+    /// The same for a sounding without an ionogram: the empty plot.
+    void mostra_grafico_vuoto(const QColor& testo);
 
 signals:
     /// The pointer moved to plot coordinates (x, y).

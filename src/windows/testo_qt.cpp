@@ -1,5 +1,6 @@
 #include "testo_qt.h"
 
+#include <QLocale>
 #include <QScreen>
 #include <QWidget>
 
@@ -10,6 +11,11 @@ QString testo_qt(std::string_view testo) {
 }
 
 std::string testo_std(const QString& testo) { return testo.toLatin1().toStdString(); }
+
+char separatore_decimale_sistema() {
+    const QString punto = QLocale().decimalPoint();
+    return punto.isEmpty() ? '.' : punto.at(0).toLatin1();
+}
 
 void centra_sullo_schermo(QWidget* finestra) {
     const QScreen* schermo = finestra->screen();

@@ -15,6 +15,10 @@ namespace velaris {
 QString testo_qt(std::string_view testo);
 std::string testo_std(const QString& testo);
 
+/// The system's decimal separator (the default locale's), for the frequency
+/// step in the window titles.
+char separatore_decimale_sistema();
+
 /// Places a top-level window in the middle of the available area of its screen.
 void centra_sullo_schermo(QWidget* finestra);
 

@@ -1,0 +1,190 @@
+// One whole Next move as the operator makes it with F3, in the real main
+// window (offscreen): the record of the sounding left, its particular-case
+// code, the next sounding's file read, rescaled and drawn, "setting.txt"
+// rewritten, the boxes of the new and the previous record filled, foF2 made
+// current. The window steps back and forth between two soundings of 381
+// frequencies, so every iteration is one complete move.
+
+#include "display/disegno.h"
+#include "display/echi.h"
+#include "display/superficie.h"
+#include "session/file_risultati.h"
+#include "session/spostamento.h"
+#include "session/impostazioni.h"
+#include "session/stato_programma.h"
+#include "windows/immagine.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <map>
+#include <fstream>
+#include <random>
+#include <string>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using namespace velaris;
+
+namespace {
+
+class messaggi_muti : public messaggi {
+public:
+    void avviso(std::string_view, std::string_view, icona_messaggio) override {}
+    bool domanda(std::string_view, std::string_view) override { return true; }
+    void segnale_acustico() override {}
+};
+
+/// A sounding file as dense in echoes as the drawing benchmark's.
+void scrivi_ionogramma(const fs::path& percorso, unsigned seme) {
+    std::string byte(197, ' ');
+    byte.replace(0, 19, "01.000 20.000 0.050");
+    byte.replace(59, 2, "xx");
+    byte.replace(122, 5, "QX106");
+    byte[196] = '\n';
+    std::mt19937 generatore(seme);
+    std::uniform_int_distribution<int> ampiezza(0, 511);
+    for (int n = 0; n < 381 * 150; ++n) {
+        const int a = ampiezza(generatore);
+        byte.push_back(static_cast<char>(a > 255 ? 0 : a));
+    }
+    std::ofstream(percorso, std::ios::binary).write(byte.data(), static_cast<long>(byte.size()));
+}
+
+/// A working folder with the day of 05-03-2023 (interval 15) at 07:45.
+struct giornata {
+    fs::path cartella;
+    stato_programma stato;
+
+    giornata() {
+        cartella = fs::temp_directory_path() / ("velaris-bench-day-" + std::to_string(getpid()));
+        parametri_sessione& s = stato.sessione;
+        s.cartella_lavoro = cartella;
+        s.cartella_ionogrammi = cartella / "ionograms";
+        fs::create_directories(s.cartella_ionogrammi);
+        s.data_sessione = "05-03-2023";
+        s.anno_sessione = "2023";
+        s.giorno_anno = "064";
+        s.incremento_minuti = "15";
+        s.ora_corrente = 7;
+        s.minuti_correnti = 45;
+        s.numero_ionogramma = 32;
+        s.file_risultati = s.cartella_ionogrammi / "QX106_05032023_15.txt";
+        std::ofstream risultati(s.file_risultati, std::ios::binary);
+        for (int k = 0; k < 96; ++k) risultati << record_vuoto();
+        risultati.close();
+        scrivi_impostazioni(cartella / nome_file_impostazioni,
+                            {"05-03-2023", "07", "45", "15", "32"});
+        scrivi_ionogramma(s.cartella_ionogrammi / "QX106_2023064074500.rdf", 1);
+        scrivi_ionogramma(s.cartella_ionogrammi / "QX106_2023064080000.rdf", 2);
+    }
+    ~giornata() {
+        std::error_code ec;
+        fs::remove_all(cartella, ec);
+    }
+};
+
+void BM_SpostamentoSuccessivo(benchmark::State& stato_bench) {
+    giornata g;
+    messaggi_muti messaggi;
+    immagine finestra(g.stato, messaggi);
+    finestra.show();
+    finestra.caricamento_ionogramma();
+    finestra.caselle().imposta_testo("Text13", "52");
+    finestra.caselle().imposta_testo("Text7", "C1");
+    bool avanti = true;
+    for (auto _ : stato_bench) {
+        if (avanti)
+            finestra.successivo_Click();
+        else
+            finestra.prima_Click();
+        avanti = !avanti;
+        benchmark::DoNotOptimize(finestra.superficie().constBits());
+    }
+    if (g.stato.sessione.numero_ionogramma != (avanti ? 32 : 33))
+        stato_bench.SkipWithError("a move did not complete");
+}
+BENCHMARK(BM_SpostamentoSuccessivo)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+namespace {
+
+// The parts of a move that touch files besides the ionogram, one by one.
+
+void BM_ScritturaImpostazioni(benchmark::State& stato_bench) {
+    giornata g;
+    const fs::path file = g.cartella / nome_file_impostazioni;
+    for (auto _ : stato_bench)
+        scrivi_impostazioni(file, {"05-03-2023", "07", "45", "15", "32"});
+}
+BENCHMARK(BM_ScritturaImpostazioni)->Unit(benchmark::kMicrosecond);
+
+void BM_ScritturaRecord(benchmark::State& stato_bench) {
+    giornata g;
+    const std::string record = record_vuoto();
+    for (auto _ : stato_bench) scrittura_record(g.stato.sessione.file_risultati, 32, record);
+}
+BENCHMARK(BM_ScritturaRecord)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+namespace {
+
+class caselle_memoria : public caselle_testo {
+public:
+    std::string testo(std::string_view nome) const override {
+        const auto t = m_testi.find(nome);
+        return t == m_testi.end() ? std::string() : t->second;
+    }
+    void imposta_testo(std::string_view nome, std::string_view testo) override {
+        m_testi.insert_or_assign(std::string(nome), std::string(testo));
+    }
+
+private:
+    std::map<std::string, std::string, std::less<>> m_testi;
+};
+
+/// The main window's drawing without the window.
+class vista_immagine : public vista_ionogramma {
+public:
+    QImage superficie = crea_superficie(geometria_grafico::finestra_principale());
+    void mostra_ionogramma(dati_ionogramma& dati) override {
+        normalizzazione_ampiezze(dati);
+        pulisci_superficie(superficie);
+        disegno_ionogramma(superficie, geometria_grafico::finestra_principale(), dati, Qt::white);
+    }
+    void mostra_grafico_vuoto() override {
+        pulisci_superficie(superficie);
+        disegno_grafico_vuoto(superficie, geometria_grafico::finestra_principale(), Qt::white);
+    }
+    void imposta_titolo(const std::string&) override {}
+    void abilita_casi_particolari(bool) override {}
+    void imposta_caso_particolare(const std::string&) override {}
+    void imposta_stato_file(const std::string&, const std::string&) override {}
+    char separatore_decimale() const override { return '.'; }
+};
+
+// The same move without widgets: what the sequence itself costs.
+void BM_SpostamentoSenzaFinestra(benchmark::State& stato_bench) {
+    giornata g;
+    messaggi_muti messaggi;
+    caselle_memoria caselle;
+    vista_immagine vista;
+    dati_ionogramma dati;
+    std::string giorno_notte = "d";
+    caricamento_ionogramma(g.stato, dati, vista, caselle, messaggi);
+    caselle.imposta_testo("Text13", "52");
+    contesto_principale f{g.stato, caselle, messaggi, dati, vista, giorno_notte, true};
+    bool avanti = true;
+    for (auto _ : stato_bench) {
+        spostamento(avanti ? verso::successivo : verso::precedente, f);
+        avanti = !avanti;
+        benchmark::DoNotOptimize(vista.superficie.constBits());
+    }
+}
+BENCHMARK(BM_SpostamentoSenzaFinestra)->Unit(benchmark::kMicrosecond);
+
+} // namespace

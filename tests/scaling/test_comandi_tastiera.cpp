@@ -1,0 +1,157 @@
+#include "common/fakes.h"
+#include "scaling/comandi_tastiera.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <vector>
+
+using namespace velaris;
+using prova::caselle_finte;
+
+// By day, with foE scaled and h'Es not "C", F1 walks the whole table once
+// round; F2 walks it back.
+TEST(ComandiTastiera, F1AndF2WalkTheRing) {
+    const std::vector<std::string> giro = {"hE",   "foE",       "foEs", "hEs",  "tipoEs",
+                                           "fbEs", "hF",        "foF1", "MUF3000F1", "hF2",
+                                           "foF2", "fxI",       "MUF3000F2", "fmin"};
+    caselle_finte caselle;
+    caselle.imposta_testo("Text3", "310");
+    caselle.imposta_testo("Text7", "C1");
+    std::string giorno_notte = "d";
+    std::string corrente = "fmin";
+    for (const std::string& atteso : giro) {
+        corrente = std::string(grandezza_successiva(corrente, caselle, giorno_notte));
+        EXPECT_EQ(corrente, atteso);
+    }
+    for (auto it = giro.rbegin() + 1; it != giro.rend(); ++it) {
+        corrente = std::string(grandezza_precedente(corrente));
+        EXPECT_EQ(corrente, *it);
+    }
+    EXPECT_EQ(grandezza_precedente("hE"), "fmin");
+    EXPECT_EQ(grandezza_precedente("fmin"), "MUF3000F2");
+    for (const char* niente : {"", "M3000F1", "M3000F2"}) {
+        EXPECT_EQ(grandezza_successiva(niente, caselle, giorno_notte), "");
+        EXPECT_EQ(grandezza_precedente(niente), "");
+    }
+}
+
+TEST(ComandiTastiera, F1TakesTheShortcutsOfTheNightAndOfAMissingE) {
+    caselle_finte caselle;
+    std::string giorno_notte = "d";
+    // No E layer: leaving foEs makes it night, and fmin then skips to foEs.
+    EXPECT_EQ(grandezza_successiva("foEs", caselle, giorno_notte), "hEs");
+    EXPECT_EQ(giorno_notte, "n");
+    EXPECT_EQ(grandezza_successiva("fmin", caselle, giorno_notte), "foEs");
+    // foE empty: h'F goes straight to foF2; a foE letter is enough for foF1.
+    EXPECT_EQ(grandezza_successiva("hF", caselle, giorno_notte), "foF2");
+    caselle.imposta_testo("Text19", "U");
+    EXPECT_EQ(grandezza_successiva("hF", caselle, giorno_notte), "foF1");
+    EXPECT_EQ(grandezza_successiva("foEs", caselle, giorno_notte), "hEs");
+    EXPECT_EQ(giorno_notte, "d");
+    // h'Es with descriptive letter "C" skips the Es types.
+    caselle.imposta_testo("Text36", "C");
+    EXPECT_EQ(grandezza_successiva("hEs", caselle, giorno_notte), "fbEs");
+}
+
+// Leaving h'Es with F1 proposes the Es types over what the box held.
+TEST(ComandiTastiera, F1OnHEsProposesTheEsTypes) {
+    struct caso {
+        std::map<std::string, std::string> caselle;
+        const char* tipi;
+    };
+    const caso casi[] = {
+        {{{"Text34", "A"}}, "L1"}, // even without foEs
+        {{{"Text4", "30"}, {"Text20", "E"}, {"Text35", "G"}}, "F1"},
+        {{{"Text4", "30"}, {"Text20", "E"}, {"Text35", "S"}}, "C1"},
+        {{{"Text4", "30"}, {"Text2", "105"}}, "C1"},
+        {{{"Text4", "30"}, {"Text20", "E"}, {"Text35", "G"}, {"Text2", "105"}}, "X9"},
+        {{{"Text4", "30"}, {"Text34", "S"}}, "X9"}, // foE's letter the only E entry
+        {{}, "X9"},                                  // nothing to go by
+    };
+    for (const caso& c : casi) {
+        caselle_finte caselle;
+        caselle.testi.insert(c.caselle.begin(), c.caselle.end());
+        caselle.imposta_testo("Text7", "X9");
+        std::string giorno_notte = "d";
+        EXPECT_EQ(grandezza_successiva("hEs", caselle, giorno_notte), "tipoEs");
+        EXPECT_EQ(caselle.testo("Text7"), c.tipi);
+    }
+}
+
+// F12 and Ctrl: what each current characteristic empties, and where the
+// M(3000) letters come from. Every box starts as "v" (values) or its own
+// name's letter; only the named boxes change.
+TEST(ComandiTastiera, ClearingEmptiesTheCurrentCharacteristicAndItsMFactor) {
+    const std::map<std::string, std::string> inizio = {
+        {"Text1", "v"}, {"Text17", "a"}, {"Text23", "b"}, {"Text9", "v"},
+        {"lettera_qualificativa_fof1", "c"}, {"lettera_descrittiva_fof1", "d"},
+        {"Text10", "v"}, {"lettera_qualificativa_muf3000f1", "e"},
+        {"lettera_descrittiva_muf3000f1", "f"}, {"Text11", "v"},
+        {"lettera_qualificativa_m3000f1", "g"}, {"lettera_descrittiva_m3000f1", "h"},
+        {"Text13", "v"}, {"lettera_qualificativa_fof2", "i"}, {"lettera_descrittiva_fof2", "j"},
+        {"Text15", "v"}, {"lettera_qualificativa_muf3000f2", "k"},
+        {"lettera_descrittiva_muf3000f2", "l"}, {"Text16", "v"},
+        {"lettera_qualificativa_m3000f2", "m"}, {"lettera_descrittiva_m3000f2", "n"},
+        {"Text7", "C1"}, {"Text44", "X"}, {"Text14", "v"}};
+    using cambi = std::map<std::string, std::string>;
+    const std::pair<const char*, cambi> casi[] = {
+        {"fmin", {{"Text1", ""}, {"Text17", ""}, {"Text23", ""}}},
+        {"tipoEs", {{"Text7", ""}}},
+        {"fxI", {{"Text14", ""}, {"Text44", ""}}},
+        {"foF1",
+         {{"Text9", ""}, {"lettera_qualificativa_fof1", ""}, {"lettera_descrittiva_fof1", ""},
+          {"Text11", ""}, {"lettera_qualificativa_m3000f1", ""},
+          {"lettera_descrittiva_m3000f1", "f"}}},
+        {"MUF3000F1",
+         {{"Text10", ""}, {"lettera_qualificativa_muf3000f1", ""},
+          {"lettera_descrittiva_muf3000f1", ""}, {"Text11", ""},
+          {"lettera_qualificativa_m3000f1", ""}, {"lettera_descrittiva_m3000f1", "d"}}},
+        {"foF2",
+         {{"Text44", ""}, {"Text13", ""}, {"lettera_qualificativa_fof2", ""},
+          {"lettera_descrittiva_fof2", ""}, {"Text16", ""},
+          {"lettera_qualificativa_m3000f2", "k"}, {"lettera_descrittiva_m3000f2", "l"}}},
+        {"MUF3000F2",
+         {{"Text15", ""}, {"lettera_qualificativa_muf3000f2", ""},
+          {"lettera_descrittiva_muf3000f2", ""}, {"Text16", ""},
+          {"lettera_qualificativa_m3000f2", "i"}, {"lettera_descrittiva_m3000f2", "j"}}},
+        {"M3000F2", {}},
+        {"", {}},
+    };
+    for (const auto& [corrente, attesi] : casi) {
+        caselle_finte caselle;
+        caselle.testi.insert(inizio.begin(), inizio.end());
+        cancellazione_grandezza(corrente, caselle);
+        for (const auto& [nome, testo] : inizio) {
+            const auto cambio = attesi.find(nome);
+            EXPECT_EQ(caselle.testo(nome), cambio == attesi.end() ? testo : cambio->second)
+                << corrente << " " << nome;
+        }
+    }
+    // An fxI letter other than "X" stays when foF2 is cleared.
+    caselle_finte caselle;
+    caselle.imposta_testo("Text44", "A");
+    cancellazione_grandezza("foF2", caselle);
+    EXPECT_EQ(caselle.testo("Text44"), "A");
+}
+
+TEST(ComandiTastiera, NoF1LayerAndSpace) {
+    caselle_finte caselle;
+    for (const char* nome : {"Text9", "Text10", "Text11", "Text12", "lettera_qualificativa_fof1",
+                             "Text28", "Text13"})
+        caselle.imposta_testo(nome, "7");
+    nessuno_strato_f1(caselle);
+    for (const char* vuota : {"Text9", "Text10", "Text11", "Text12", "lettera_qualificativa_fof1",
+                              "lettera_qualificativa_muf3000f1", "lettera_qualificativa_m3000f1",
+                              "Text28"})
+        EXPECT_EQ(caselle.testo(vuota), "") << vuota;
+    for (const char* elle : {"lettera_descrittiva_fof1", "lettera_descrittiva_muf3000f1",
+                             "lettera_descrittiva_m3000f1", "Text42"})
+        EXPECT_EQ(caselle.testo(elle), "L") << elle;
+    EXPECT_EQ(caselle.testo("Text13"), "7");
+
+    EXPECT_EQ(grandezza_dopo_spazio("hF"), "foF2");
+    EXPECT_EQ(grandezza_dopo_spazio("foF1"), "foF2");
+    EXPECT_EQ(grandezza_dopo_spazio("foF2"), "");
+    EXPECT_EQ(grandezza_dopo_spazio("hF2"), "");
+}

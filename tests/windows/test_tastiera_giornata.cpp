@@ -1,0 +1,162 @@
+// The main window's keys beside the MUF moves, pressed on the real window
+// (offscreen) where the operator presses them: in the box that has the focus.
+// The window acts first, and the key still reaches the box.
+
+#include "common/fakes.h"
+#include "common/giornata_di_prova.h"
+#include "common/sessione_di_prova.h"
+#include "session/file_risultati.h"
+#include "windows/applicazione.h"
+#include "windows/entrata.h"
+#include "windows/immagine.h"
+
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QtTest>
+
+#include <fstream>
+
+using namespace velaris;
+
+class TestTastieraGiornata : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<prova::cartella_temporanea> m_cartella;
+    stato_programma m_stato;
+    prova::messaggi_finti m_messaggi;
+
+    std::unique_ptr<immagine> apri() {
+        auto finestra = std::make_unique<immagine>(m_stato, m_messaggi);
+        finestra->show();
+        finestra->caricamento_ionogramma();
+        finestra->findChild<QRadioButton*>("Option2")->setChecked(true);
+        return finestra;
+    }
+
+    static void premi(immagine& w, Qt::Key tasto, Qt::KeyboardModifiers mod = Qt::NoModifier) {
+        QWidget* fuoco = w.focusWidget();
+        QVERIFY(fuoco != nullptr);
+        QTest::keyClick(fuoco, tasto, mod);
+    }
+
+    static std::string testo(immagine& w, const char* nome) { return w.caselle().testo(nome); }
+
+private slots:
+    void init() {
+        QLocale::setDefault(QLocale::c());
+        m_cartella = std::make_unique<prova::cartella_temporanea>();
+        prova::prepara_sessione(m_stato, m_cartella->percorso());
+        m_messaggi = prova::messaggi_finti{};
+        for (auto [h, m] : {std::pair{7, 30}, {7, 45}, {8, 0}})
+            prova::scrivi_ionogramma(m_stato, h, m);
+        prova::caselle_finte c;
+        c.imposta_testo("Text13", "61");
+        scrittura_record(m_stato.sessione.file_risultati, 33, composizione_record(c, 8, 0));
+    }
+
+    void cleanup() { m_cartella.reset(); }
+
+    void f3AndF4MoveFromAnyBox() {
+        auto w = apri();
+        w->caselle().imposta_testo("Text13", "52");
+        premi(*w, Qt::Key_F3);
+        QCOMPARE(m_stato.sessione.numero_ionogramma, std::int16_t{33});
+        QCOMPARE(testo(*w, "Text13"), std::string("61"));
+        QCOMPARE(testo(*w, "Text47"), std::string("52"));
+        QCOMPARE(w->focusWidget()->objectName(), QString("lettera_descrittiva_fof2"));
+        QTest::mouseClick(w->findChild<QWidget*>("tipoEs"), Qt::LeftButton);
+        premi(*w, Qt::Key_F4);
+        QCOMPARE(m_stato.sessione.numero_ionogramma, std::int16_t{32});
+        QCOMPARE(w->grandezza_corrente(), std::string("foF2"));
+        QCOMPARE(testo(*w, "Text13"), std::string("52"));
+        QVERIFY(m_messaggi.mostrati.empty());
+    }
+
+    void characteristicKeys() {
+        auto w = apri();
+        // F1 and F2 from foF2, then Space from h'F.
+        premi(*w, Qt::Key_F1);
+        QCOMPARE(w->grandezza_corrente(), std::string("fxI"));
+        QCOMPARE(w->focusWidget()->objectName(), QString("Text44"));
+        premi(*w, Qt::Key_F2);
+        premi(*w, Qt::Key_F2);
+        premi(*w, Qt::Key_F2);
+        premi(*w, Qt::Key_F2);
+        QCOMPARE(w->grandezza_corrente(), std::string("foF1"));
+        premi(*w, Qt::Key_F2);
+        QCOMPARE(w->grandezza_corrente(), std::string("hF"));
+        premi(*w, Qt::Key_Space);
+        QCOMPARE(w->grandezza_corrente(), std::string("foF2"));
+
+        // F12 and Ctrl clear the current characteristic; an fxI "X" goes too.
+        for (Qt::Key tasto : {Qt::Key_F12, Qt::Key_Control}) {
+            for (const char* nome : {"Text13", "lettera_qualificativa_fof2",
+                                     "lettera_descrittiva_fof2", "Text16"})
+                w->caselle().imposta_testo(nome, "7");
+            w->caselle().imposta_testo("Text44", "X");
+            premi(*w, tasto);
+            for (const char* nome : {"Text13", "lettera_qualificativa_fof2",
+                                     "lettera_descrittiva_fof2", "Text16", "Text44"})
+                QCOMPARE(testo(*w, nome), std::string());
+        }
+
+        // The backslash key: no F1 layer, then foF2.
+        QTest::mouseClick(w->findChild<QWidget*>("fmin"), Qt::LeftButton);
+        w->caselle().imposta_testo("Text9", "345");
+        premi(*w, Qt::Key_Backslash);
+        QCOMPARE(testo(*w, "Text9"), std::string());
+        QCOMPARE(testo(*w, "lettera_descrittiva_fof1"), std::string("L"));
+        QCOMPARE(testo(*w, "Text42"), std::string("L"));
+        QCOMPARE(w->grandezza_corrente(), std::string("foF2"));
+    }
+
+    // A key the window acts on still reaches the box: a digit in the Es
+    // types box is a MUF key for the window (a repaint without a MUF) and a
+    // count for the box.
+    void theWindowNeverSwallowsAKey() {
+        auto w = apri();
+        QTest::mouseClick(w->findChild<QWidget*>("tipoEs"), Qt::LeftButton);
+        auto* tipi = w->findChild<QLineEdit*>("Text7");
+        QCOMPARE(w->focusWidget(), tipi);
+        tipi->clear();
+        QTest::keyClicks(tipi, "C");
+        premi(*w, Qt::Key_3);
+        QCOMPARE(tipi->text(), QString("C3"));
+        // F1 moves on from the Es types and the box keeps its text.
+        premi(*w, Qt::Key_F1);
+        QCOMPARE(w->grandezza_corrente(), std::string("fbEs"));
+        QCOMPARE(tipi->text(), QString("C3"));
+    }
+
+    // Esc saves and goes back to the start window; the start window's load
+    // closes the main window.
+    void escapeFromABox() {
+        const QString prima = QDir::currentPath();
+        QDir::setCurrent(QString::fromStdString(m_cartella->percorso().string()));
+        std::ofstream(m_cartella->percorso() / "setting.txt", std::ios::binary)
+            << "05-03-2023\r\n07\r\n45\r\n15\r\n32\r\n";
+        applicazione programma(m_messaggi);
+        programma.apri_entrata();
+        QTest::keyClick(programma.finestra_entrata()->findChild<QLineEdit*>("giorno"),
+                        Qt::Key_Return);
+        QPointer<immagine> w = programma.finestra_principale();
+        QVERIFY(w);
+        QTRY_VERIFY(programma.finestra_entrata() == nullptr);
+        w->findChild<QRadioButton*>("Option2")->setChecked(true);
+        premi(*w, Qt::Key_F3);
+        w->caselle().imposta_testo("Text13", "66");
+        premi(*w, Qt::Key_Escape);
+        QVERIFY(programma.finestra_entrata() != nullptr);
+        QTRY_VERIFY(w.isNull());
+        QCOMPARE(lettura_record(m_stato.sessione.file_risultati, 33).substr(165, 3),
+                 std::string(" 66"));
+        QCOMPARE(prova::testo_file(m_cartella->percorso() / "setting.txt"),
+                 prova::impostazioni_attese(8, 0, 33));
+        programma.finestra_entrata()->close();
+        QDir::setCurrent(prima);
+    }
+};
+
+QTEST_MAIN(TestTastieraGiornata)
+#include "test_tastiera_giornata.moc"
