@@ -51,7 +51,7 @@ std::string record_di(int k, bool nuovo) {
 /// and back, typing each sounding's new content and a code before leaving it.
 /// After each whole move it writes one byte into `avanzamento`.
 [[noreturn]] void muovi_per_sempre(stato_programma stato, int avanzamento) {
-    const auto letti = leggi_impostazioni(prova::file_impostazioni(stato));
+    const auto letti = leggi_impostazioni(prova::file_impostazioni(stato)).valori;
     if (!letti) _exit(3);
     stato.sessione.ora_corrente = intero16_da_testo(letti->ora);
     stato.sessione.minuti_correnti = intero16_da_testo(letti->minuti);
@@ -82,7 +82,7 @@ std::string record_di(int k, bool nuovo) {
 /// Five lines naming a sounding of the day, its number agreeing with its time.
 void controlla_impostazioni(const stato_programma& stato) {
     const std::string testo = prova::testo_file(prova::file_impostazioni(stato));
-    const auto letti = leggi_impostazioni(prova::file_impostazioni(stato));
+    const auto letti = leggi_impostazioni(prova::file_impostazioni(stato)).valori;
     ASSERT_TRUE(letti.has_value()) << testo;
     const int ora = std::stoi(letti->ora), minuti = std::stoi(letti->minuti);
     ASSERT_TRUE(ora >= 0 && ora < 24 && minuti % 15 == 0 && minuti < 60) << testo;
