@@ -9,7 +9,7 @@ PACKAGES := g++ cmake make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmo
 
 FUZZ_PACKAGES := clang libclang-rt-dev
 
-.PHONY: all deps configure build test run bench package clean test-asan fuzz outside-check
+.PHONY: all deps configure build test run bench package clean test-asan fuzz outside-check monkey
 
 all: build
 
@@ -41,6 +41,16 @@ run: build
 # Not part of `test`; it says which Debian packages it lacks.
 outside-check: build
 	./scripts/outside-check $(BUILD_DIR)
+
+# The random run through the real windows, long: MONKEY_EVENTS events for each
+# of MONKEY_SEEDS, with the figures of each seed.
+MONKEY_EVENTS ?= 10000
+MONKEY_SEEDS ?= 1 2 3 4 5
+
+monkey: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target test_eventi_casuali
+	QT_QPA_PLATFORM=offscreen VELARIS_EVENTI=$(MONKEY_EVENTS) VELARIS_SEMI="$(MONKEY_SEEDS)" \
+	    $(BUILD_DIR)/tests/test_eventi_casuali
 
 bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/velaris-bench
