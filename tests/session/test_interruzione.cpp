@@ -111,10 +111,10 @@ TEST(Interruzione, KilledAtAnyInstantTheFilesAreWhole) {
     std::mt19937 caso(seme);
     // The kill comes a random number of whole moves after the start, then a
     // random while later: anywhere in a move, however fast the machine is.
-    std::uniform_int_distribution<int> mosse(0, 8);
+    std::uniform_int_distribution<int> mosse(0, 5);
     std::uniform_int_distribution<int> attesa_us(0, 1500);
     int nuovi = 0;
-    for (int giro = 0; giro < 100; ++giro) {
+    for (int giro = 0; giro < 80; ++giro) {
         SCOPED_TRACE("seed " + std::to_string(seme) + ", kill " + std::to_string(giro));
         int tubo[2];
         ASSERT_EQ(pipe(tubo), 0);
