@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 using namespace velaris;
 using prova::testo_file;
 
@@ -342,4 +344,33 @@ TEST_F(Spostamento, ARecordNotReadAtLoadIsNotWrittenByTheMove) {
     EXPECT_EQ(impostazioni(), prova::impostazioni_attese(8, 0, 33));
     EXPECT_EQ(messaggi.mostrati.size(), 2u); // and once at the new sounding's load
     EXPECT_EQ(caselle.testo("Text13"), "");
+}
+
+// Anything else that fails while the new sounding is loading (here the
+// drawing) puts the window back on the sounding its boxes hold: time, number
+// and file name as before, its plot drawn again, "setting.txt" untouched.
+TEST_F(Spostamento, AFailedLoadGoesBackToTheSoundingTheBoxesHold) {
+    caselle.imposta_testo("Text13", "52");
+    const std::string setting = impostazioni();
+    int disegni = 0;
+    vista.al_disegno = [&] {
+        if (disegni++ == 0) throw std::runtime_error("out of memory");
+    };
+    EXPECT_EQ(muovi(verso::successivo), esito_spostamento::interrotto);
+    EXPECT_EQ(tempo(), (std::pair{7, 45}));
+    EXPECT_EQ(stato.sessione.numero_ionogramma, 32);
+    EXPECT_EQ(stato.sessione.nome_file_ionogramma, "QX106_2023064074500.rdf");
+    EXPECT_TRUE(stato.record_caricato);
+    EXPECT_EQ(disegni, 2); // 08:00 failed, 07:45 drawn again
+    EXPECT_EQ(vista.titolo.find("VELARIS - file: QX106_2023064074500.rdf"), 0u);
+    EXPECT_EQ(caselle.testo("Text13"), "52");
+    EXPECT_EQ(impostazioni(), setting);
+    ASSERT_EQ(messaggi.testi().size(), 1u);
+    EXPECT_EQ(messaggi.testi()[0],
+              "The ionogram of 08:00 cannot be shown: out of memory\r\nThe window stays on 07:45.");
+    // A later move saves into 07:45's record and goes on.
+    vista.al_disegno = nullptr;
+    caselle.imposta_testo("Text13", "53");
+    EXPECT_EQ(muovi(verso::successivo), esito_spostamento::completato);
+    EXPECT_EQ(campo(record(32), 166, 168), " 53");
 }
