@@ -85,23 +85,6 @@ struct Compagna : ::testing::Test {
 
 } // namespace
 
-TEST_F(Compagna, OpensOneIntervalAfterTheMainWindowAndStepsOnItsOwn) {
-    ASSERT_TRUE(orario_compagna(operazione_compagna::mostra, s, messaggi));
-    EXPECT_EQ(tempo(), (orario{8, 0}));
-    ASSERT_TRUE(orario_compagna(operazione_compagna::successivo, s, messaggi));
-    EXPECT_EQ(tempo(), (orario{8, 15}));
-    for (orario atteso : {orario{8, 0}, orario{7, 45}, orario{7, 30}}) {
-        ASSERT_TRUE(orario_compagna(operazione_compagna::precedente, s, messaggi));
-        EXPECT_EQ(tempo(), atteso);
-    }
-    EXPECT_EQ(s.ora_corrente, 7);
-    EXPECT_EQ(s.minuti_correnti, 45);
-    EXPECT_TRUE(messaggi.mostrati.empty());
-    // Showing again starts over from the main window's time.
-    ASSERT_TRUE(orario_compagna(operazione_compagna::mostra, s, messaggi));
-    EXPECT_EQ(tempo(), (orario{8, 0}));
-}
-
 // At the ends of the day: the operation's own message, and the companion keeps
 // the time of the picture it shows.
 TEST_F(Compagna, EndsOfTheDayKeepTheCompanionsTime) {

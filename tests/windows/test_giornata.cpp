@@ -224,7 +224,7 @@ private slots:
         QTest::mouseClick(figlio<QPushButton>(principale(), "show_next_ionogram"), Qt::LeftButton);
         QPointer<immagine_next_ionogram> compagna = principale()->compagna();
         QPointer<immagine> vecchia = principale();
-        vecchia->salva_e_torna_all_entrata();
+        QTest::keyClick(vecchia->focusWidget(), Qt::Key_Escape);
         QVERIFY(m_programma->finestra_entrata() != nullptr);
         QVERIFY(m_programma->finestra_entrata()->isVisible());
         QTRY_VERIFY(vecchia.isNull());
