@@ -193,6 +193,11 @@ void scalatura::regola_fxi_fof2(std::string_view grandezza) {
         m_caselle.imposta_testo("Text44", "X");
         m_caselle.imposta_testo("lettera_qualificativa_fof2", "J");
     }
+    // foF2 clicked on its own trace exactly D below fxI: the same letter as
+    // an fxI clicked D above foF2, whichever of the two came first.
+    if (!senza_spazi(m_caselle.testo("Text13")).empty() &&
+        fx - valore_numerico(m_caselle.testo("Text13")) == m_scarto)
+        m_caselle.imposta_testo("Text44", "X");
     limiti_muf_dopo_clic(strato_f2);
 }
 

@@ -146,6 +146,9 @@ TEST(Clic, FxIAndFoF2AtTheStation) {
         {"foF2", x_di(7.7), 0, {{"Text14", "75"}}, {{"Text13", "70"}, {"Text44", "X"}, {qfo, "J"}}},
         {"foF2", x_di(7.2), 0, {{"Text14", "75"}}, {{"Text13", "72"}, {"Text44", ""}, {qfo, ""}}},
         {"foF2", x_di(7.8), 0, {{"Text14", "75"}}, {{"Text13", "78"}, {"Text44", ""}, {qfo, ""}}},
+        // foF2 exactly D below fxI: the fxI letter X, foF2 as clicked.
+        {"foF2", x_di(7.0), 0, {{"Text14", "75"}}, {{"Text13", "70"}, {"Text44", "X"}, {qfo, ""}}},
+        {"foF2", x_di(7.0), 0, {{"Text14", "79"}}, {{"Text13", "70"}, {"Text44", "X"}}, {}, {}, "PSV"},
     };
     for (const auto& c : casi) verifica({c.grandezza, c.x, 300.0f, c.prima, c.dopo, {}, {}, c.stazione});
 }
