@@ -51,6 +51,31 @@ int codice_virtuale(int tasto_qt) {
     }
 }
 
+int tasto_della_tabella(int tasto, unsigned codice_scansione, unsigned codice_virtuale_nativo,
+                        std::string_view piattaforma) {
+    // Where each platform reports the place of a key: Windows its set-1 scan
+    // code, macOS its virtual key code, Linux (X11, Wayland and the rest) the
+    // XKB key code, evdev's code plus 8.
+    struct posti {
+        unsigned cifre[4];
+        unsigned backslash;
+    };
+    const bool windows = piattaforma == "windows";
+    const bool mac = piattaforma == "cocoa";
+    const posti p = windows ? posti{{0x02, 0x03, 0x04, 0x05}, 0x2B}
+                    : mac   ? posti{{0x12, 0x13, 0x14, 0x15}, 0x2A}
+                            : posti{{10, 11, 12, 13}, 51};
+    const unsigned posto = mac ? codice_virtuale_nativo : codice_scansione;
+    if (posto == 0) return tasto;
+    for (int i = 0; i < 4; ++i)
+        if (posto == p.cifre[i]) return Qt::Key_1 + i;
+    if (posto == p.backslash) return Qt::Key_Backslash;
+    // A digit or a backslash typed by another key (the keypad, another
+    // layout's place for it) is not one of the table's keys.
+    const bool del_posto = (tasto >= Qt::Key_1 && tasto <= Qt::Key_4) || tasto == Qt::Key_Backslash;
+    return del_posto ? Qt::Key_unknown : tasto;
+}
+
 bool filtro_caselle::eventFilter(QObject* oggetto, QEvent* evento) {
     if (oggetto == &m_finestra) {
         // Function keys no box has taken reach the window.
@@ -72,7 +97,7 @@ bool filtro_caselle::eventFilter(QObject* oggetto, QEvent* evento) {
         // Opening a menu, a message box or another window is not leaving the box.
         const Qt::FocusReason motivo = static_cast<QFocusEvent*>(evento)->reason();
         if (motivo != Qt::ActiveWindowFocusReason && motivo != Qt::PopupFocusReason &&
-            motivo != Qt::MenuBarFocusReason)
+            motivo != Qt::MenuBarFocusReason && !m_finestra.m_lasciando)
             uscita_da_casella_lettera(testo_std(casella->objectName()), m_finestra.m_caselle);
         return false;
     }

@@ -8,6 +8,8 @@
 
 #include <QObject>
 
+#include <string_view>
+
 class QKeyEvent;
 class QLineEdit;
 
@@ -38,5 +40,15 @@ int carattere_digitato(const QKeyEvent& evento);
 /// The virtual-key code of the keys the Es types box swallows on key down
 /// (Left 37, Up 38, Right 39, Down 40, Delete 46); 0 for any other key.
 int codice_virtuale(int tasto_qt);
+
+/// The key of the main window's key table that a key press is. The digits
+/// 1 to 4 of the top row and the key that carries the backslash on a US
+/// keyboard are found by their place on the keyboard (the scan code the
+/// window system reports on `piattaforma`), whatever the layout types there:
+/// AZERTY's top row types &é"' and Shift gives !@#$ on a US keyboard. Any
+/// other key, and every key of a platform that reports no scan code, is
+/// `tasto` itself.
+int tasto_della_tabella(int tasto, unsigned codice_scansione, unsigned codice_virtuale_nativo,
+                        std::string_view piattaforma);
 
 } // namespace velaris

@@ -126,11 +126,14 @@ void immagine::crea_menu() {
     voce(menu, "annulla_caso_particolare", "DELETE PARTICULAR CASE (F8)");
     voce(menu, "no_ionogramma", "NO IONOGRAM (F9)");
 
+    // Reached by its mnemonic (Alt+V, O) only: every key the window's key
+    // handler reads (Ctrl, the function keys, Esc, Space, the digits 1 to 4,
+    // the arrows, the backslash key) already does something to the scaling,
+    // and a chord beginning with one of them would do that first.
     QMenu* vista = menuBar()->addMenu(tr("&View"));
     vista->setObjectName("vista");
-    QAction* panoramica = vista->addAction(tr("Day overview"));
+    QAction* panoramica = vista->addAction(tr("Day &overview"));
     panoramica->setObjectName("panoramica_giorno");
-    panoramica->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     connect(panoramica, &QAction::triggered, this, &immagine::panoramicaGiornoRichiesta);
 }
 
@@ -288,7 +291,6 @@ void immagine::crea_controlli() {
 }
 
 void immagine::caricamento_ionogramma() {
-    togli_evidenziazione();
     velaris::caricamento_ionogramma(m_stato, m_dati, *this, m_caselle, m_messaggi);
     applica_selezione(selezione_fof2());
     if (QLineEdit* d = m_caselle.casella_per_nome("lettera_descrittiva_fof2")) d->setFocus();
@@ -356,11 +358,15 @@ void immagine::puntatore_mosso(int x, int y) {
     }
 }
 
+// Every load of a sounding passes here: the frames of a check failed on the
+// sounding before go with it.
 void immagine::mostra_ionogramma(dati_ionogramma& dati) {
+    togli_evidenziazione();
     m_grafico->mostra_ionogramma(dati, palette().color(QPalette::HighlightedText));
 }
 
 void immagine::mostra_grafico_vuoto() {
+    togli_evidenziazione();
     m_grafico->mostra_grafico_vuoto(palette().color(QPalette::HighlightedText));
 }
 

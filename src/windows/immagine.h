@@ -53,7 +53,6 @@ public:
     void seleziona(std::string_view chiave);
 
     const std::string& grandezza_corrente() const { return m_grandezza_corrente; }
-    const std::string& giorno_notte() const { return m_giorno_notte; }
     caselle_testo& caselle() { return m_caselle; }
     const QImage& superficie() const;
 
@@ -110,7 +109,7 @@ public slots:
     immagine_next_ionogram* compagna() const;
 
 signals:
-    /// View > Day overview (Ctrl+D).
+    /// View > Day overview.
     void panoramicaGiornoRichiesta();
     /// The current record has just been written to the results file.
     void recordSalvato();
@@ -158,6 +157,19 @@ private:
     void vai_al_sondaggio(int numero);
     void sposta_con(const std::function<esito_spostamento(contesto_principale&)>& mossa);
     void fof2_corrente();
+    /// While a way out of the sounding runs (a move, Esc, the closing): the
+    /// box with the focus has finished its focus-leave work on the sounding
+    /// being left, and no focus change derives anything until it ends.
+    class lasciando_sondaggio {
+    public:
+        explicit lasciando_sondaggio(immagine& finestra);
+        ~lasciando_sondaggio();
+        lasciando_sondaggio(const lasciando_sondaggio&) = delete;
+        lasciando_sondaggio& operator=(const lasciando_sondaggio&) = delete;
+
+    private:
+        immagine& m_finestra;
+    };
 
     // Letters, particular cases, Es types and the check (immagine_regole.cpp).
     friend class filtro_caselle;
@@ -187,7 +199,8 @@ private:
     QRadioButton* m_controllo_si = nullptr; // Option1
     QPushButton* m_es_su = nullptr;         // Esup
     QPushButton* m_es_giu = nullptr;        // Esdown
-    bool m_puntatore_croce = false;
+    bool m_lasciando = false;      // see lasciando_sondaggio
+    bool m_salvata_da_esc = false; // Esc saved: the closing that follows asks nothing
     filtro_caselle* m_filtro = nullptr;
     std::vector<QLineEdit*> m_evidenziate;
     QPointer<immagine_next_ionogram> m_compagna;

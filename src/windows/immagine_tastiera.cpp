@@ -6,6 +6,7 @@
 #include "windows/immagine.h"
 
 #include "scaling/comandi_tastiera.h"
+#include "windows/filtro_caselle.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -27,7 +28,10 @@ protected:
         if (destinatario == nullptr) destinatario = m_finestra;
         if (oggetto != destinatario || destinatario->window() != m_finestra) return false;
         const auto* tasto = static_cast<QKeyEvent*>(evento);
-        m_finestra->Form_KeyDown(tasto->key(), tasto->modifiers());
+        m_finestra->Form_KeyDown(
+            tasto_della_tabella(tasto->key(), tasto->nativeScanCode(), tasto->nativeVirtualKey(),
+                                QGuiApplication::platformName().toStdString()),
+            tasto->modifiers());
         return false;
     }
 
@@ -91,7 +95,7 @@ void immagine::Form_KeyDown(int tasto, Qt::KeyboardModifiers modificatori) {
     case Qt::Key_F4:
         prima_Click();
         break;
-    case Qt::Key_Backslash: // where a US keyboard has it: no F1 layer
+    case Qt::Key_Backslash: // the key where a US keyboard has it: no F1 layer
         nessuno_strato_f1(m_caselle);
         seleziona("foF2");
         break;

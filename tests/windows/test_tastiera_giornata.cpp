@@ -6,9 +6,12 @@
 #include "common/giornata_di_prova.h"
 #include "common/sessione_di_prova.h"
 #include "session/file_risultati.h"
+#include "windows/filtro_caselle.h"
 #include "windows/immagine.h"
 
+#include <QAction>
 #include <QLineEdit>
+#include <QShortcut>
 #include <QRadioButton>
 #include <QtTest>
 
@@ -100,6 +103,66 @@ private slots:
         QCOMPARE(testo(*w, "lettera_descrittiva_fof1"), std::string("L"));
         QCOMPARE(testo(*w, "Text42"), std::string("L"));
         QCOMPARE(w->grandezza_corrente(), std::string("foF2"));
+    }
+
+    // The key handler reads Ctrl, F1-F12, Esc, Space, the digits 1-4, the
+    // arrows and the backslash key before any shortcut could fire: a
+    // shortcut beginning with one of them (Ctrl+D once) would first clear
+    // or move something.
+    void noShortcutBeginsWithAKeyTheHandlerReads() {
+        auto w = apri();
+        const QList<int> lette = {Qt::Key_Control, Qt::Key_Escape, Qt::Key_Space,
+                                  Qt::Key_1,       Qt::Key_2,      Qt::Key_3,
+                                  Qt::Key_4,       Qt::Key_Up,     Qt::Key_Down,
+                                  Qt::Key_Left,    Qt::Key_Right,  Qt::Key_Backslash};
+        QList<QKeySequence> scorciatoie;
+        for (QAction* a : w->findChildren<QAction*>()) scorciatoie += a->shortcuts();
+        for (QShortcut* s : w->findChildren<QShortcut*>()) scorciatoie += s->keys();
+        for (const QKeySequence& sequenza : scorciatoie) {
+            if (sequenza.isEmpty()) continue;
+            const QKeyCombination primo = sequenza[0];
+            const int tasto = primo.key();
+            QVERIFY2(!primo.keyboardModifiers().testFlag(Qt::ControlModifier) &&
+                         !lette.contains(tasto) && !(tasto >= Qt::Key_F1 && tasto <= Qt::Key_F12),
+                     qPrintable(sequenza.toString()));
+        }
+    }
+
+    // The table's digits and backslash key are places on the keyboard: on
+    // a French layout the top row types &é"' and the backslash place types
+    // *; the keypad and a layout's other places for those characters are
+    // none of the table's keys. Without scan codes the key is taken as is.
+    void tableKeysAreFoundByTheirPlace() {
+        struct caso {
+            int tasto;
+            unsigned scansione, virtuale;
+            const char* piattaforma;
+            int atteso;
+        };
+        const caso casi[] = {
+            {Qt::Key_Ampersand, 10, 0, "xcb", Qt::Key_1},
+            {Qt::Key_Eacute, 11, 0, "wayland", Qt::Key_2},
+            {Qt::Key_QuoteDbl, 12, 0, "xcb", Qt::Key_3},
+            {Qt::Key_Dollar, 13, 0, "xcb", Qt::Key_4}, // Shift+4, US
+            {Qt::Key_Asterisk, 51, 0, "xcb", Qt::Key_Backslash},
+            {Qt::Key_1, 87, 0, "xcb", Qt::Key_unknown}, // keypad
+            {Qt::Key_Backslash, 94, 0, "xcb", Qt::Key_unknown}, // ISO key beside Shift
+            {Qt::Key_A, 38, 0, "xcb", Qt::Key_A},
+            {Qt::Key_Ampersand, 0x02, 0, "windows", Qt::Key_1},
+            {Qt::Key_Asterisk, 0x2B, 0, "windows", Qt::Key_Backslash},
+            {Qt::Key_Ampersand, 0, 0x12, "cocoa", Qt::Key_1},
+            {Qt::Key_3, 0, 0, "offscreen", Qt::Key_3},
+        };
+        for (const caso& c : casi)
+            QCOMPARE(tasto_della_tabella(c.tasto, c.scansione, c.virtuale, c.piattaforma), c.atteso);
+
+        // The real window: the French backslash place, typing "*".
+        auto w = apri();
+        w->caselle().imposta_testo("Text9", "345");
+        QKeyEvent asterisco(QEvent::KeyPress, Qt::Key_Asterisk, Qt::NoModifier, 51, 0, 0, "*");
+        QApplication::sendEvent(w->focusWidget(), &asterisco);
+        QCOMPARE(testo(*w, "Text9"), std::string());
+        QCOMPARE(testo(*w, "lettera_descrittiva_fof1"), std::string("L"));
     }
 
     // A key the window acts on still reaches the box: a digit in the Es
