@@ -12,9 +12,6 @@ namespace velaris {
 
 namespace {
 
-constexpr std::string_view domanda_senza_salvare =
-    "Do you want to leave this ionogram without saving?";
-
 /// Where the window stood before the time step, to go back to when the move
 /// cannot be finished.
 struct posizione {
@@ -94,7 +91,7 @@ esito_spostamento esegui(contesto_principale& f, bool segna_giorno_notte,
         return esito_spostamento::rifiutato;
     if (segna_giorno_notte) f.giorno_notte = giorno_o_notte(f.caselle);
 
-    if (!salva_o_chiedi(f.avvisi, domanda_senza_salvare,
+    if (!salva_o_chiedi(f.avvisi, domanda_senza_record(via_uscita::spostamento),
                         [&] { f.record_salvato = salvataggio_record(stato, f.caselle); }))
         return esito_spostamento::non_salvato;
 
@@ -115,8 +112,11 @@ esito_spostamento esegui(contesto_principale& f, bool segna_giorno_notte,
         break; // no interval to step by: the same sounding is saved and loaded again
     }
 
-    // nome_file_ionogramma still names the file being left.
-    if (!salva_o_chiedi(f.avvisi, domanda_senza_salvare, [&] { salvataggio_codice(stato); })) {
+    // nome_file_ionogramma still names the file being left. Its record is
+    // written by now: a refused code costs only the code.
+    if (!salva_o_chiedi(f.avvisi,
+                        domanda_senza_codice(via_uscita::spostamento, stato.codice_caso_particolare),
+                        [&] { salvataggio_codice(stato); })) {
         vai_a(stato, lasciata);
         return esito_spostamento::interrotto;
     }

@@ -24,6 +24,18 @@ bool controlli_prima_di_lasciare(const stato_programma& stato, const caselle_tes
     return false;
 }
 
+std::string_view domanda_senza_record(via_uscita via) {
+    return via == via_uscita::chiusura ? "Do you want to close without saving?"
+                                       : "Do you want to leave this ionogram without saving?";
+}
+
+std::string domanda_senza_codice(via_uscita via, std::string_view codice) {
+    return "The scaled values are saved; only the particular-case code \"" + std::string(codice) +
+           "\" is missing from the ionogram file.\r\n" +
+           (via == via_uscita::chiusura ? "Do you want to close anyway?"
+                                        : "Do you want to leave this ionogram anyway?");
+}
+
 bool salva_o_chiedi(messaggi& messaggi, std::string_view domanda,
                     const std::function<void()>& salva) {
     try {
@@ -36,35 +48,49 @@ bool salva_o_chiedi(messaggi& messaggi, std::string_view domanda,
     }
 }
 
-esito_chiusura chiusura_principale(const stato_programma& stato, const caselle_testo& caselle,
-                                   messaggi& messaggi, bool controllo,
-                                   std::vector<std::string_view>* caselle_controllo) {
-    if (!controlli_prima_di_lasciare(stato, caselle, messaggi, controllo, testo_tipi_es_chiusura,
-                                     caselle_controllo))
-        return esito_chiusura::rifiutata;
-    bool salvata = false;
-    if (!salva_o_chiedi(messaggi, "Do you want to close without saving?",
-                        [&] { salvata = salvataggio_ionogramma(stato, caselle); }))
-        return esito_chiusura::rifiutata;
-    return salvata ? esito_chiusura::salvata : esito_chiusura::senza_salvare;
+esito_uscita salvataggio_in_uscita(const stato_programma& stato, const caselle_testo& caselle,
+                                   messaggi& messaggi, via_uscita via) {
+    // A code the ionogram file refuses must not stop the record: the scaled
+    // values are what the operator cannot redo.
+    std::string codice_rifiutato;
+    try {
+        salvataggio_codice(stato);
+    } catch (const std::exception& e) {
+        codice_rifiutato = e.what();
+    }
+    esito_uscita esito;
+    try {
+        esito.record_salvato = salvataggio_record(stato, caselle);
+    } catch (const std::exception& e) {
+        const std::string prima = codice_rifiutato.empty() ? "" : codice_rifiutato + "\r\n";
+        esito.prosegue = messaggi.domanda(titolo_salvataggio, prima + e.what() + "\r\n" +
+                                                                  std::string(domanda_senza_record(via)));
+        return esito;
+    }
+    esito.prosegue =
+        codice_rifiutato.empty() ||
+        messaggi.domanda(titolo_salvataggio,
+                         codice_rifiutato + "\r\n" +
+                             domanda_senza_codice(via, stato.codice_caso_particolare));
+    return esito;
 }
 
-esito_chiusura salvataggio_per_uscita(const stato_programma& stato,
-                                      const caselle_testo& caselle, messaggi& messaggi,
-                                      bool controllo,
-                                      std::vector<std::string_view>* caselle_controllo) {
+esito_uscita chiusura_principale(const stato_programma& stato, const caselle_testo& caselle,
+                                 messaggi& messaggi, bool controllo,
+                                 std::vector<std::string_view>* caselle_controllo) {
+    if (!controlli_prima_di_lasciare(stato, caselle, messaggi, controllo, testo_tipi_es_chiusura,
+                                     caselle_controllo))
+        return {};
+    return salvataggio_in_uscita(stato, caselle, messaggi, via_uscita::chiusura);
+}
+
+esito_uscita salvataggio_per_uscita(const stato_programma& stato, const caselle_testo& caselle,
+                                    messaggi& messaggi, bool controllo,
+                                    std::vector<std::string_view>* caselle_controllo) {
     if (!controlli_prima_di_lasciare(stato, caselle, messaggi, controllo,
                                      testo_tipi_es_spostamento, caselle_controllo))
-        return esito_chiusura::rifiutata;
-    try {
-        return salvataggio_ionogramma(stato, caselle) ? esito_chiusura::salvata
-                                                      : esito_chiusura::senza_salvare;
-    } catch (const std::exception& e) {
-        // Going on would only lead to the closing, which would fail the same
-        // way: the operator stays and can close the window to decide there.
-        messaggi.avviso(titolo_salvataggio, e.what());
-        return esito_chiusura::rifiutata;
-    }
+        return {};
+    return salvataggio_in_uscita(stato, caselle, messaggi, via_uscita::esc);
 }
 
 } // namespace velaris

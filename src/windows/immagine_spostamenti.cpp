@@ -5,9 +5,11 @@
 #include "immagine.h"
 
 #include "session/spostamento.h"
+#include "rules/lettere.h"
 #include "session/uscita.h"
 #include "windows/etichetta_cliccabile.h"
 #include "windows/immagine_next_ionogram.h"
+#include "windows/testo_qt.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>
@@ -43,6 +45,7 @@ void immagine::vai_al_sondaggio(int numero) {
 }
 
 void immagine::sposta_con(const std::function<esito_spostamento(contesto_principale&)>& mossa) {
+    const lasciando_sondaggio guardia(*this);
     vista_ionogramma& vista = *this;
     contesto_principale finestra{m_stato, m_caselle,      m_messaggi,
                                  m_dati,  vista,          m_giorno_notte,
@@ -52,6 +55,17 @@ void immagine::sposta_con(const std::function<esito_spostamento(contesto_princip
     if (!finestra.caselle_controllo.empty()) evidenzia(finestra.caselle_controllo);
     if (finestra.record_salvato) emit recordSalvato();
 }
+
+immagine::lasciando_sondaggio::lasciando_sondaggio(immagine& finestra) : m_finestra(finestra) {
+    // The focus-leave work of the box being typed in belongs to this
+    // sounding: it is done now, before anything is saved, and the focus
+    // changes the way out makes later derive nothing.
+    if (QWidget* fuoco = finestra.focusWidget())
+        uscita_da_casella_lettera(testo_std(fuoco->objectName()), finestra.m_caselle);
+    finestra.m_lasciando = true;
+}
+
+immagine::lasciando_sondaggio::~lasciando_sondaggio() { m_finestra.m_lasciando = false; }
 
 void immagine::fof2_corrente() {
     applica_selezione(selezione_fof2());
@@ -69,14 +83,13 @@ void immagine::show_next_ionogram_Click() {
 }
 
 void immagine::salva_e_torna_all_entrata() {
+    const lasciando_sondaggio guardia(*this);
     std::vector<std::string_view> da_evidenziare;
-    const esito_chiusura esito = salvataggio_per_uscita(
+    const esito_uscita esito = salvataggio_per_uscita(
         m_stato, m_caselle, m_messaggi, m_controllo_si->isChecked(), &da_evidenziare);
-    if (esito == esito_chiusura::rifiutata) {
-        if (!da_evidenziare.empty()) evidenzia(da_evidenziare);
-        return;
-    }
-    if (esito == esito_chiusura::salvata) emit recordSalvato();
+    if (!da_evidenziare.empty()) evidenzia(da_evidenziare);
+    if (esito.record_salvato) emit recordSalvato();
+    if (!esito.prosegue) return;
     // No characteristic is current until the operator picks one again.
     m_grandezza_corrente.clear();
     const QColor normale = palette().color(QPalette::HighlightedText);
@@ -85,19 +98,26 @@ void immagine::salva_e_torna_all_entrata() {
         p.setColor(QPalette::WindowText, normale);
         etichetta->setPalette(p);
     }
+    // The start window's load closes this window at once: Esc has just
+    // checked and saved it, so the closing asks nothing again.
+    m_salvata_da_esc = true;
     emit tornaAllEntrata();
+    m_salvata_da_esc = false;
 }
 
 void immagine::closeEvent(QCloseEvent* evento) {
-    std::vector<std::string_view> da_evidenziare;
-    const esito_chiusura esito = chiusura_principale(m_stato, m_caselle, m_messaggi,
-                                                     m_controllo_si->isChecked(), &da_evidenziare);
-    if (esito == esito_chiusura::rifiutata) {
+    if (!m_salvata_da_esc) {
+        const lasciando_sondaggio guardia(*this);
+        std::vector<std::string_view> da_evidenziare;
+        const esito_uscita esito = chiusura_principale(
+            m_stato, m_caselle, m_messaggi, m_controllo_si->isChecked(), &da_evidenziare);
         if (!da_evidenziare.empty()) evidenzia(da_evidenziare);
-        evento->ignore();
-        return;
+        if (esito.record_salvato) emit recordSalvato();
+        if (!esito.prosegue) {
+            evento->ignore();
+            return;
+        }
     }
-    if (esito == esito_chiusura::salvata) emit recordSalvato();
     if (m_compagna) m_compagna->close();
     evento->accept();
 }

@@ -235,6 +235,10 @@ TEST_F(Spostamento, ACodeThatCannotBeWrittenAsksAndNoStaysOnTheSoundingShown) {
     const std::string setting = impostazioni();
     messaggi.risposte = {false};
     EXPECT_EQ(muovi(verso::successivo), esito_spostamento::interrotto);
+    ASSERT_EQ(messaggi.mostrati.size(), 1u);
+    EXPECT_NE(messaggi.mostrati[0].testo.find("Do you want to leave this ionogram anyway?"),
+              std::string::npos);
+    EXPECT_EQ(messaggi.mostrati[0].testo.find("without saving"), std::string::npos);
     EXPECT_EQ(tempo(), (std::pair{7, 45}));
     EXPECT_EQ(stato.sessione.numero_ionogramma, 32);
     EXPECT_EQ(stato.sessione.nome_file_ionogramma, "QX106_2023064074500.rdf");

@@ -41,8 +41,8 @@ protected:
 
 // The two ways out check the Es types alike but say it in their own words.
 TEST_F(Uscita, WrongEsTypesRefuseWithEachWaysOwnMessage) {
-    using F = esito_chiusura (*)(const stato_programma&, const caselle_testo&, velaris::messaggi&,
-                                 bool, std::vector<std::string_view>*);
+    using F = esito_uscita (*)(const stato_programma&, const caselle_testo&, velaris::messaggi&,
+                               bool, std::vector<std::string_view>*);
     const std::pair<F, const char*> vie[] = {
         {chiusura_principale, "The format Es Types is not correct!!"},
         {salvataggio_per_uscita, "The format of Es Types is not correct!!"},
@@ -51,14 +51,15 @@ TEST_F(Uscita, WrongEsTypesRefuseWithEachWaysOwnMessage) {
         messaggi = prova::messaggi_finti{};
         caselle.imposta_testo("Text7", "C1F");
         const std::string file = risultati(), rdf = ionogramma();
-        EXPECT_EQ(via(stato, caselle, messaggi, false, nullptr), esito_chiusura::rifiutata);
+        EXPECT_FALSE(via(stato, caselle, messaggi, false, nullptr).prosegue);
         ASSERT_EQ(messaggi.mostrati.size(), 1u);
         EXPECT_EQ(messaggi.mostrati[0].titolo, "Be careful!!");
         EXPECT_EQ(messaggi.mostrati[0].testo, testo);
         EXPECT_EQ(risultati(), file);
         EXPECT_EQ(ionogramma(), rdf);
         caselle.imposta_testo("Text7", "");
-        EXPECT_EQ(via(stato, caselle, messaggi, false, nullptr), esito_chiusura::salvata);
+        const esito_uscita esito = via(stato, caselle, messaggi, false, nullptr);
+        EXPECT_TRUE(esito.prosegue && esito.record_salvato);
         EXPECT_TRUE(salvato());
     }
 }
@@ -66,17 +67,17 @@ TEST_F(Uscita, WrongEsTypesRefuseWithEachWaysOwnMessage) {
 // With the check on, a sounding that fails it stays, the boxes of the failed
 // rule are named, nothing is written; with the check off the same boxes go.
 TEST_F(Uscita, TheConsistencyCheckStopsBothWaysOutWhenSwitchedOn) {
-    using F = esito_chiusura (*)(const stato_programma&, const caselle_testo&, velaris::messaggi&,
-                                 bool, std::vector<std::string_view>*);
+    using F = esito_uscita (*)(const stato_programma&, const caselle_testo&, velaris::messaggi&,
+                               bool, std::vector<std::string_view>*);
     for (F via : {F{chiusura_principale}, F{salvataggio_per_uscita}}) {
         messaggi = prova::messaggi_finti{};
         const std::string file = risultati();
         std::vector<std::string_view> evidenziate;
-        EXPECT_EQ(via(stato, caselle, messaggi, true, &evidenziate), esito_chiusura::rifiutata);
+        EXPECT_FALSE(via(stato, caselle, messaggi, true, &evidenziate).prosegue);
         EXPECT_EQ(messaggi.testi(), std::vector<std::string>{"fmin missing!!"});
         EXPECT_EQ(evidenziate, (std::vector<std::string_view>{"Text1", "Text23"}));
         EXPECT_EQ(risultati(), file);
-        EXPECT_EQ(via(stato, caselle, messaggi, false, &evidenziate), esito_chiusura::salvata);
+        EXPECT_TRUE(via(stato, caselle, messaggi, false, &evidenziate).prosegue);
         EXPECT_TRUE(salvato());
     }
 }
@@ -85,26 +86,49 @@ TEST_F(Uscita, TheConsistencyCheckStopsBothWaysOutWhenSwitchedOn) {
 TEST_F(Uscita, NoIonogramSavesTheRecordOnly) {
     const std::string rdf = ionogramma();
     stato.ionogramma_presente = false;
-    EXPECT_EQ(salvataggio_per_uscita(stato, caselle, messaggi, false), esito_chiusura::salvata);
+    EXPECT_TRUE(salvataggio_per_uscita(stato, caselle, messaggi, false).record_salvato);
     EXPECT_EQ(lettura_record(stato.sessione.file_risultati, 32).substr(165, 3), " 52");
     EXPECT_EQ(ionogramma(), rdf);
 }
 
-// A saving that fails: closing asks whether to close anyway; Esc tells why
-// and stays.
-TEST_F(Uscita, AFailedSavingAsksOnClosingAndStaysOnEsc) {
-    std::filesystem::remove(stato.sessione.file_risultati);
-    messaggi.risposte = {false, true};
-    EXPECT_EQ(chiusura_principale(stato, caselle, messaggi, false), esito_chiusura::rifiutata);
-    EXPECT_EQ(chiusura_principale(stato, caselle, messaggi, false),
-              esito_chiusura::senza_salvare);
-    ASSERT_EQ(messaggi.mostrati.size(), 2u);
-    EXPECT_NE(messaggi.mostrati[0].testo.find("Do you want to close without saving?"),
-              std::string::npos);
-    messaggi = prova::messaggi_finti{};
-    EXPECT_EQ(salvataggio_per_uscita(stato, caselle, messaggi, false), esito_chiusura::rifiutata);
-    ASSERT_EQ(messaggi.mostrati.size(), 1u);
-    EXPECT_FALSE(messaggi.mostrati[0].domanda);
+// A write that fails asks about what it really loses: "without saving" only
+// for a record that could not be written; a refused code alone names the
+// code, and the record is on disk whatever the answer. Closing and Esc
+// follow the same rule in their own words.
+TEST_F(Uscita, AFailedWriteAsksAboutWhatItLoses) {
+    struct caso {
+        bool chiusura, perde_record, risposta;
+        const char* domanda;
+    };
+    // The ionogram file is cut short first: from then on its code fails.
+    const caso casi[] = {
+        {true, false, false, "only the particular-case code \"4b\" is missing from the "
+                              "ionogram file.\r\nDo you want to close anyway?"},
+        {false, false, true, "only the particular-case code \"4b\" is missing from the "
+                             "ionogram file.\r\nDo you want to leave this ionogram anyway?"},
+        {true, true, false, "Do you want to close without saving?"},
+        {true, true, true, "Do you want to close without saving?"},
+        {false, true, true, "Do you want to leave this ionogram without saving?"},
+    };
+    prova::scrivi_file(prova::file_ionogramma(stato, 7, 45), std::vector<unsigned char>(40, ' '));
+    for (const caso& c : casi) {
+        if (c.perde_record) std::filesystem::remove(stato.sessione.file_risultati);
+        messaggi = prova::messaggi_finti{};
+        messaggi.risposte = {c.risposta};
+        const esito_uscita esito =
+            c.chiusura ? chiusura_principale(stato, caselle, messaggi, false)
+                       : salvataggio_per_uscita(stato, caselle, messaggi, false);
+        EXPECT_EQ(esito.prosegue, c.risposta) << c.domanda;
+        EXPECT_EQ(esito.record_salvato, !c.perde_record) << c.domanda;
+        ASSERT_EQ(messaggi.mostrati.size(), 1u);
+        EXPECT_TRUE(messaggi.mostrati[0].domanda);
+        EXPECT_NE(messaggi.mostrati[0].testo.find(c.domanda), std::string::npos)
+            << messaggi.mostrati[0].testo;
+        if (!c.perde_record) {
+            EXPECT_EQ(lettura_record(stato.sessione.file_risultati, 32).substr(165, 3), " 52");
+            EXPECT_EQ(messaggi.mostrati[0].testo.find("without saving"), std::string::npos);
+        }
+    }
 }
 
 // The companion reads its own time's file into its own data and view; the

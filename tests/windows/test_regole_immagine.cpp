@@ -101,6 +101,29 @@ private slots:
         QCOMPARE(testo(w.get(), "lettera_descrittiva_m3000f1"), QString("A"));
     }
 
+    // Leaving a sounding finishes the focus-leave work of the box typed in
+    // on that sounding, before its record is written; the focus the move
+    // then puts into foF2's box derives nothing on the new sounding.
+    void derivedLettersGoWithTheSoundingLeft() {
+        prova::caselle_finte seguente;
+        for (const auto& [nome, t] : {std::pair{"Text13", "61"}, {"Text16", "410"},
+                                      {"lettera_descrittiva_fof2", "S"}})
+            seguente.imposta_testo(nome, t);
+        scrittura_record(m_stato.sessione.file_risultati, 33, composizione_record(seguente, 8, 0));
+        auto w = apri();
+        figlio<QRadioButton>(w.get(), "Option2")->setChecked(true);
+        for (const auto& [nome, t] : {std::pair{"Text13", "75"}, {"Text15", "275"}, {"Text16", "367"}})
+            w->caselle().imposta_testo(nome, t);
+        clic(w.get(), "lettera_descrittiva_muf3000f2");
+        QTest::keyClick(figlio(w.get(), "lettera_descrittiva_muf3000f2"), 'b');
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
+        QCOMPARE(m_stato.sessione.numero_ionogramma, std::int16_t{33});
+        QCOMPARE(testo(w.get(), "lettera_descrittiva_m3000f2"), QString());
+        QCOMPARE(QApplication::focusWidget(), figlio(w.get(), "lettera_descrittiva_fof2"));
+        const std::string record = lettura_record(m_stato.sessione.file_risultati, 32);
+        QCOMPARE(record.substr(243, 2), std::string(" B")); // the letters of M(3000)F2
+    }
+
     void esTypesBoxAndButtons() {
         auto w = apri();
         auto* su = figlio<QPushButton>(w.get(), "Esup");
@@ -189,7 +212,17 @@ private slots:
         QVERIFY(!valore->property("evidenziata").toBool());
         QVERIFY(valore->styleSheet().isEmpty());
         QCOMPARE(lettura_record(m_stato.sessione.file_risultati, 32).substr(165, 3), std::string("   "));
+        // The frames go with the sounding they are about: a move that
+        // finds the same texts in the next sounding's boxes ends them too.
+        w->caselle().imposta_testo("Text13", "");
+        scrittura_record(m_stato.sessione.file_risultati, 33,
+                         lettura_record(m_stato.sessione.file_risultati, 32));
+        QVERIFY(!w->close());
+        QVERIFY(valore->property("evidenziata").toBool());
         figlio<QRadioButton>(w.get(), "Option2")->setChecked(true);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
+        QCOMPARE(m_stato.sessione.numero_ionogramma, std::int16_t{33});
+        QVERIFY(!valore->property("evidenziata").toBool());
         QVERIFY(w->close());
     }
 };
