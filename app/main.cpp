@@ -2,7 +2,6 @@
 // there, the ionogram and results files in its "ionograms" folder.
 
 #include "windows/applicazione.h"
-#include "windows/entrata.h"
 #include "windows/messaggi_qt.h"
 
 #include <QApplication>
@@ -39,9 +38,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("VELARIS");
 
     velaris::messaggi_qt messaggi;
-    if (!velaris::controllo_schermo(messaggi)) return 0;
-
     velaris::applicazione programma(messaggi);
-    programma.apri_entrata();
+    if (!programma.apri_entrata()) return 0;
     return QApplication::exec();
 }

@@ -525,7 +525,7 @@ private:
         m_caso.seed(seme);
         prepara_giornata();
         m_messaggi = std::make_unique<messaggi_casuali>(m_caso);
-        m_programma = std::make_unique<applicazione>(*m_messaggi);
+        m_programma = std::make_unique<applicazione>(*m_messaggi, prova::schermo_largo);
         m_programma->apri_entrata();
         QVERIFY(avvia_da_entrata());
         m_visitati.insert(m_programma->stato().sessione.numero_ionogramma);

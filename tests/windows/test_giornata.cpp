@@ -153,7 +153,7 @@ private slots:
             m_ionogrammi[ionogramma(h, m)] = leggi(ionogramma(h, m));
         }
         m_messaggi = prova::messaggi_finti{};
-        m_programma = std::make_unique<applicazione>(m_messaggi);
+        m_programma = std::make_unique<applicazione>(m_messaggi, prova::schermo_largo);
     }
 
     void cleanup() {
@@ -203,7 +203,7 @@ private slots:
                  std::string("05-03-2023\r\n07\r\n30\r\n15\r\n31\r\n"));
 
         // A new start resumes at 07:30 with what was typed there.
-        m_programma = std::make_unique<applicazione>(m_messaggi);
+        m_programma = std::make_unique<applicazione>(m_messaggi, prova::schermo_largo);
         m_programma->apri_entrata();
         QCOMPARE(figlio<QComboBox>(m_programma->finestra_entrata(), "minutes")->currentText(),
                  QString("30"));
@@ -253,6 +253,20 @@ private slots:
         QVERIFY(m_programma->finestra_entrata() == nullptr);
         QVERIFY(principale() != nullptr && principale()->isVisible());
         QCOMPARE(numero(), 32);
+    }
+
+    // Every load of the start window checks the screen: one that has become
+    // too narrow by the time of Esc ends the program there.
+    void aNarrowScreenAfterEscapeEndsTheProgram() {
+        int controlli = 0;
+        m_programma = std::make_unique<applicazione>(
+            m_messaggi, [&](messaggi&) { return ++controlli == 1; });
+        avvia();
+        QTimer::singleShot(0, this, [&] { principale()->salva_e_torna_all_entrata(); });
+        QTimer::singleShot(5000, this, [] { QCoreApplication::exit(7); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QCOMPARE(controlli, 2);
+        QVERIFY(m_programma->finestra_entrata() == nullptr);
     }
 
     // Closing the main window for the start window must not end the program.

@@ -27,7 +27,7 @@ private slots:
             << "05-03-2023\r\n07\r\n45\r\n15\r\n32\r\n";
 
         prova::messaggi_finti messaggi;
-        applicazione programma(messaggi);
+        applicazione programma(messaggi, prova::schermo_largo);
         programma.apri_entrata();
         QVERIFY(programma.finestra_entrata() != nullptr);
         QTest::keyClick(programma.finestra_entrata()->findChild<QLineEdit*>("giorno"),
