@@ -6,6 +6,7 @@
 #include "windows/messaggi_qt.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 
 #include <cstdio>
 #include <cstdlib>
@@ -29,14 +30,30 @@ bool display_disponibile() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    QApplication::setApplicationName("VELARIS");
+    QApplication::setApplicationVersion(VELARIS_VERSION);
+    QCommandLineParser opzioni;
+    opzioni.setApplicationDescription(
+        "Scales ionograms by hand, one sounding after another through a day.\n"
+        "Works in the current folder: setting.txt there, the ionogram and\n"
+        "results files in its ionograms folder.");
+    opzioni.addHelpOption();
+    opzioni.addVersionOption();
+
     if (!display_disponibile()) {
+        // --help and --version need no window: a core application is enough
+        // to answer them (process() exits), in a shell or a package check.
+        const QCoreApplication senza_schermo(argc, argv);
+        opzioni.process(senza_schermo);
         std::fputs("velaris: there is no display here; run it under Xvfb: "
                    "xvfb-run -a -s '-screen 0 1280x1024x24' velaris\n",
                    stderr);
         return 1;
     }
+    // The toolkit's own options (-platform, -style...) are taken out of the
+    // arguments here, before ours are read.
     QApplication app(argc, argv);
-    QApplication::setApplicationName("VELARIS");
+    opzioni.process(app);
 
     velaris::messaggi_qt messaggi;
     if (!velaris::controllo_schermo(messaggi)) return 0;
