@@ -10,17 +10,22 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
 /// Without a display the toolkit would abort with a long diagnostic; say it
-/// plainly instead.
-bool display_disponibile() {
+/// plainly instead. A platform named on the command line (-platform
+/// offscreen) is the toolkit's to judge.
+bool display_disponibile(int argc, char* argv[]) {
 #if defined(Q_OS_LINUX)
     const auto impostato = [](const char* nome) {
         const char* v = std::getenv(nome);
         return v != nullptr && *v != '\0';
     };
+    for (int k = 1; k < argc; ++k)
+        if (std::strcmp(argv[k], "-platform") == 0 || std::strcmp(argv[k], "--platform") == 0)
+            return true;
     return impostato("DISPLAY") || impostato("WAYLAND_DISPLAY") || impostato("QT_QPA_PLATFORM");
 #else
     return true;
@@ -40,7 +45,7 @@ int main(int argc, char* argv[]) {
     opzioni.addHelpOption();
     opzioni.addVersionOption();
 
-    if (!display_disponibile()) {
+    if (!display_disponibile(argc, argv)) {
         // --help and --version need no window: a core application is enough
         // to answer them (process() exits), in a shell or a package check.
         const QCoreApplication senza_schermo(argc, argv);
