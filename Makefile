@@ -55,10 +55,18 @@ monkey: configure
 bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/velaris-bench
 
-# The .deb of every program, with the menu entry, the icon and the manual pages:
-# build/velaris_<version>_<arch>.deb.
+# The .deb of every program, with the menu entry, the icon, the manual pages,
+# the copyright and the changelog: build/velaris_<version>_<arch>.deb. Where
+# lintian is installed it checks the package, and any error or warning fails.
 package: build
+	rm -f $(BUILD_DIR)/velaris_*.deb
 	cd $(BUILD_DIR) && cpack -G DEB
+	@if command -v lintian >/dev/null; then \
+	    echo "lintian $(BUILD_DIR)/velaris_*.deb"; \
+	    lintian --fail-on error,warning $(BUILD_DIR)/velaris_*.deb || exit 1; \
+	else \
+	    echo "lintian is not installed: the package is not checked (apt-get install lintian)"; \
+	fi
 
 # The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer
 # in build-asan/. Any finding stops the test that hit it; the only leaks

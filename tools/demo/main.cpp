@@ -28,6 +28,7 @@ Options:
   --force            write even if DIR already has a setting.txt or ionogram
                      files (files of the day are overwritten, others are kept)
   --help             show this text
+  --version          show the version
 )";
 
 struct errore_uso {
@@ -68,6 +69,9 @@ int main(int argc, char** argv) {
             };
             if (argomento == "--help" || argomento == "-h") {
                 std::cout << uso;
+                return 0;
+            } else if (argomento == "--version") {
+                std::cout << "velaris-demo " VELARIS_VERSION "\n";
                 return 0;
             } else if (argomento == "--force") {
                 forza = true;
