@@ -38,8 +38,11 @@ run: build
 	cd demo && ../$(BUILD_DIR)/velaris
 
 # The real program walked from outside: Xvfb, xdotool, AT-SPI, screenshots.
-# Not part of `test`; it says which Debian packages it lacks.
+# Not part of `test`; it installs what it needs like the other targets.
+OUTSIDE_PACKAGES := xvfb xdotool dbus-x11 at-spi2-core python3-pyatspi imagemagick
+
 outside-check: build
+	@./scripts/install-deps $(OUTSIDE_PACKAGES)
 	./scripts/outside-check $(BUILD_DIR)
 
 # The random run through the real windows, long: MONKEY_EVENTS events for each
