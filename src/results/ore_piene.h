@@ -1,7 +1,8 @@
 #pragma once
-// The data centres' hourly day records: one file per characteristic and year,
-// "NNNNPP.YY" (station number, URSI parameter code, two-digit year), one line
-// of 132 characters per day:
+// The hourly values in the yearly SSSSPP.YY format of the Australian World
+// Data Centre: one file per characteristic and year (the four-digit station
+// number the data centre gives the station, URSI parameter code, two-digit
+// year), one line of 132 characters per day:
 //
 //   1-4    station number
 //   5-6    URSI parameter code

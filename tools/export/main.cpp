@@ -1,6 +1,7 @@
 // velaris-export: the scaled values of the results files out to the tables
-// that others read: a CSV table, the data centres' hourly day records and the
-// monthly tabulation of the station's bulletin. See docs/export.md.
+// that others read: a CSV table, the yearly files of hourly values of the
+// Australian World Data Centre and the monthly tabulation of the station's
+// bulletin. See docs/export.md.
 
 #include "comandi.h"
 
