@@ -43,7 +43,8 @@ TEST(Statistiche, LimitsDoubtAndCountsByTheUrsiRules) {
             {{v(40, "", "F"), v(42, "", "F"), v(44, "U", "F"), v(46), v(48)},
              {5, "44UF", "47  ", "41  "}},
             {{v(40, "U"), v(42), v(44), v(46), v(48, "U")}, {5, "44  ", "47  ", "41  "}},
-            {{v(30, "A"), v(32), v(34), v(36, "A"), v(38)}, {5, "34E ", "37E ", "31E "}}, // fbEs
+            // fbEs equal to foEs (A): at most that.
+            {{v(30, "A"), v(32), v(34), v(36, "A"), v(38)}, {5, "34E ", "37E ", "31E "}},
             // A limit is rounded away from the side it may move to: 46.5 at most, 55.5 at least.
             {{v(45), v(48, "E")}, {2, "47E ", "-", "-"}},
             {{v(51), v(60, "D")}, {2, "55D ", "-", "-"}},
