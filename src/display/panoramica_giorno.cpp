@@ -1,11 +1,13 @@
 #include "display/panoramica_giorno.h"
 
 #include "ionogram/stazioni.h"
+#include "results/tabulazione.h"
 #include "scaling/tabella_grandezze.h"
 
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPolygon>
 #include <QString>
 
 #include <algorithm>
@@ -37,8 +39,12 @@ constexpr std::array<serie_panoramica, 13> serie = {{
     {"M3000F2", pannello::muf, 0xff7800a0, 10},
 }};
 
-int indice(pannello p) { return static_cast<int>(p); }
-int riga_bassa(pannello p) { return g::riga_alta[static_cast<std::size_t>(indice(p))] + g::altezza_pannello; }
+int indice(pannello p) {
+    return static_cast<int>(p);
+}
+int riga_bassa(pannello p) {
+    return g::riga_alta[static_cast<std::size_t>(indice(p))] + g::altezza_pannello;
+}
 
 /// Grid steps of each value axis, and which of them get a label.
 struct tacche {
@@ -57,15 +63,35 @@ tacche tacche_di(pannello p) {
     return {1, 1};
 }
 
-/// A disc of radius 3 (filled) or its ring around a background centre.
-void marca(QImage& immagine, QPoint c, QRgb colore, bool vuoto) {
+enum class forma { disco, anello, su, giu };
+
+/// A limit points the way the value may lie; any other letter leaves it hollow.
+forma forma_di(const valore_letto& v) {
+    switch (limite_di(v)) {
+    case limite::almeno:
+        return forma::su;
+    case limite::al_piu:
+        return forma::giu;
+    case limite::nessuno:
+        break;
+    }
+    return v.qualificativa.empty() ? forma::disco : forma::anello;
+}
+
+/// A mark 7 pixels across: a disc of radius 3, its ring around a background
+/// centre, or a triangle with its point up or down.
+void marca(QImage& immagine, QPoint c, QRgb colore, forma f) {
     for (int dy = -3; dy <= 3; ++dy)
         for (int dx = -3; dx <= 3; ++dx) {
             const int d2 = dx * dx + dy * dy;
-            if (d2 > 10) continue;
+            const bool dentro = f == forma::su    ? std::abs(dx) <= (dy + 3) / 2
+                                : f == forma::giu ? std::abs(dx) <= (3 - dy) / 2
+                                                  : d2 <= 10;
             const int x = c.x() + dx, y = c.y() + dy;
-            if (x < 0 || y < 0 || x >= immagine.width() || y >= immagine.height()) continue;
-            immagine.setPixel(x, y, vuoto && d2 <= 4 ? colore_fondo_panoramica : colore);
+            if (!dentro || x < 0 || y < 0 || x >= immagine.width() || y >= immagine.height())
+                continue;
+            immagine.setPixel(x, y,
+                              f == forma::anello && d2 <= 4 ? colore_fondo_panoramica : colore);
         }
 }
 
@@ -75,7 +101,9 @@ QColor attenuato(QRgb colore) {
                                 (qBlue(colore) + 2 * 255) / 3));
 }
 
-QString testo_numero(double v) { return QString::number(v, 'f', 0); }
+QString testo_numero(double v) {
+    return QString::number(v, 'f', 0);
+}
 
 void disegna_assi(QPainter& p, const QFontMetrics& m) {
     for (const pannello pan : {pannello::frequenze, pannello::altezze, pannello::muf}) {
@@ -96,8 +124,8 @@ void disegna_assi(QPainter& p, const QFontMetrics& m) {
             if (n % t.ogni != 0) continue;
             p.setPen(QColor::fromRgb(colore_testo_panoramica));
             const QString etichetta = testo_numero(v);
-            p.drawText(g::colonna_inizio - 6 - m.horizontalAdvance(etichetta), y + m.ascent() / 2 - 1,
-                       etichetta);
+            p.drawText(g::colonna_inizio - 6 - m.horizontalAdvance(etichetta),
+                       y + m.ascent() / 2 - 1, etichetta);
             if (pan == pannello::muf) // the M factor on the right: M x 10 on the MUF axis
                 p.drawText(g::colonna_fine + 6, y + m.ascent() / 2 - 1, testo_numero(v / 10));
         }
@@ -109,14 +137,57 @@ void disegna_assi(QPainter& p, const QFontMetrics& m) {
         if (pan == pannello::muf)
             p.drawText(g::larghezza - 4 - m.horizontalAdvance("M(3000)"), alto - 8, "M(3000)");
     }
-    const int basso = riga_bassa(pannello::muf);
+    // The hours go under the status strip, which shares the time axis.
+    const int sotto = g::riga_striscia + g::altezza_striscia;
     for (int ora = 0; ora <= 24; ora += 3) {
         const QString testo = QString("%1").arg(ora, 2, 10, QChar('0'));
         const int x = colonna_orario(ora * 60.0);
-        p.drawLine(x, basso, x, basso + 4);
-        p.drawText(x - m.horizontalAdvance(testo) / 2, basso + 6 + m.ascent(), testo);
+        p.drawLine(x, sotto, x, sotto + 3);
+        p.drawText(x - m.horizontalAdvance(testo) / 2, sotto + 4 + m.ascent(), testo);
     }
-    p.drawText(g::colonna_fine + 18, basso + 6 + m.ascent(), "UT");
+    p.drawText(g::colonna_fine + 18, sotto + 4 + m.ascent(), "UT");
+}
+
+/// A mark of the legend, drawn with the painter at the mark's size.
+void marca_legenda(QPainter& p, QPoint c, forma f) {
+    p.setPen(QColor::fromRgb(colore_testo_panoramica));
+    p.setBrush(f == forma::anello ? Qt::NoBrush : QBrush(QColor::fromRgb(colore_testo_panoramica)));
+    if (f == forma::disco || f == forma::anello) {
+        p.drawEllipse(c, 3, 3);
+    } else {
+        const int verso = f == forma::su ? 1 : -1;
+        p.drawPolygon(QPolygon(
+            {c + QPoint(0, -3 * verso), c + QPoint(3, 3 * verso), c + QPoint(-3, 3 * verso)}));
+    }
+    p.setBrush(Qt::NoBrush);
+}
+
+/// One cell per sounding, centred on its time like the marks above it.
+void disegna_striscia(QPainter& p, const QFontMetrics& m, const giornata* giorno) {
+    p.setPen(QColor::fromRgb(colore_testo_panoramica));
+    p.drawText(4, g::riga_striscia + g::altezza_striscia, "status");
+    const std::pair<stato_sondaggio, const char*> voci[] = {
+        {stato_sondaggio::scalato, "scaled"},
+        {stato_sondaggio::lettera_per_fof2, "foF2 replaced by a letter"},
+        {stato_sondaggio::non_scalato, "not scaled yet"},
+        {stato_sondaggio::senza_ionogramma, "no ionogram"},
+    };
+    int x = g::colonna_inizio;
+    const int base = g::altezza - 4;
+    for (const auto& [stato, testo] : voci) {
+        p.fillRect(x, base - 8, 8, 8, QColor::fromRgb(colore_stato(stato)));
+        p.drawText(x + 12, base, testo);
+        x += 12 + m.horizontalAdvance(testo) + 18;
+    }
+    if (giorno == nullptr) return;
+    const double mezzo = giorno->intervallo / 2.0;
+    for (const auto& sd : giorno->sondaggi) {
+        const int da = std::max(g::colonna_inizio, colonna_orario(sd.minuti - mezzo));
+        const int a = std::min(g::colonna_fine, colonna_orario(sd.minuti + mezzo));
+        const int larghezza = a - da >= 3 ? a - da - 1 : a - da; // a gap between cells
+        p.fillRect(da, g::riga_striscia, larghezza, g::altezza_striscia,
+                   QColor::fromRgb(colore_stato(stato_di(sd))));
+    }
 }
 
 void disegna_legende(QPainter& p, const QFontMetrics& m) {
@@ -127,13 +198,26 @@ void disegna_legende(QPainter& p, const QFontMetrics& m) {
         const int y = g::riga_alta[i] - 8;
         p.fillRect(x[i], y - 7, 8, 8, QColor::fromRgb(s.colore));
         p.setPen(QColor::fromRgb(colore_testo_panoramica));
-        const QString nome = QString::fromLatin1(trova_grandezza(s.chiave)->didascalia.data(),
-                                                 static_cast<int>(trova_grandezza(s.chiave)->didascalia.size()));
+        const QString nome =
+            QString::fromLatin1(trova_grandezza(s.chiave)->didascalia.data(),
+                                static_cast<int>(trova_grandezza(s.chiave)->didascalia.size()));
         p.drawText(x[i] + 12, y, nome);
         x[i] += 12 + m.horizontalAdvance(nome) + 18;
     }
-    p.drawText(g::colonna_fine - m.horizontalAdvance("filled: value   hollow: qualified value"),
-               g::riga_alta[0] - 8, "filled: value   hollow: qualified value");
+    const std::pair<forma, const char*> segni[] = {{forma::disco, "value"},
+                                                   {forma::anello, "qualified"},
+                                                   {forma::su, "greater than"},
+                                                   {forma::giu, "less than"}};
+    int larghezza = 0;
+    for (const auto& [f, testo] : segni)
+        larghezza += 12 + m.horizontalAdvance(testo) + 14;
+    int xs = g::colonna_fine - larghezza + 14;
+    const int y = g::riga_alta[0] - 8;
+    for (const auto& [f, testo] : segni) {
+        marca_legenda(p, {xs + 3, y - 4}, f);
+        p.drawText(xs + 12, y, testo);
+        xs += 12 + m.horizontalAdvance(testo) + 14;
+    }
 }
 
 void disegna_serie(QImage& immagine, QPainter& p, const giornata& giorno) {
@@ -145,34 +229,51 @@ void disegna_serie(QImage& immagine, QPainter& p, const giornata& giorno) {
         for (const auto& sd : giorno.sondaggi) {
             const auto& v = sd.valori[i].valore;
             if (v && prima && prima->valori[i].valore)
-                p.drawLine(punto_serie(s, prima->minuti, valore_fisico(*prima->valori[i].valore, u)),
-                           punto_serie(s, sd.minuti, valore_fisico(*v, u)));
+                p.drawLine(
+                    punto_serie(s, prima->minuti, valore_fisico(*prima->valori[i].valore, u)),
+                    punto_serie(s, sd.minuti, valore_fisico(*v, u)));
             prima = &sd;
         }
     }
-    p.end(); // the discs go straight into the pixels
-    for (const auto& s : serie) {
-        const std::size_t i = *indice_chiave(s.chiave);
-        const unita_valore u = *unita_di(s.chiave);
+    p.end(); // the marks go straight into the pixels
+    const auto punto = [](const serie_panoramica& s, const sondaggio& sd) -> std::optional<QPoint> {
+        const auto& v = sd.valori[*indice_chiave(s.chiave)].valore;
+        if (!v) return std::nullopt;
+        return punto_serie(s, sd.minuti, valore_fisico(*v, *unita_di(s.chiave)));
+    };
+    for (const auto& s : serie)
         for (const auto& sd : giorno.sondaggi)
-            if (const auto& v = sd.valori[i].valore)
-                marca(immagine, punto_serie(s, sd.minuti, valore_fisico(*v, u)), s.colore,
-                      !sd.valori[i].qualificativa.empty());
+            if (const auto c = punto(s, sd))
+                marca(immagine, *c, s.colore, forma_di(sd.valori[*indice_chiave(s.chiave)]));
+    // foEs often lies where foF2, fxI or fbEs does (blanketing Es), and their
+    // marks are drawn later: put a dot of foEs back where one covers it.
+    const auto es = std::find_if(serie.begin(), serie.end(),
+                                 [](const serie_panoramica& s) { return s.chiave == "foEs"; });
+    for (const auto& sd : giorno.sondaggi) {
+        const auto c = punto(*es, sd);
+        if (!c) continue;
+        const bool coperto = std::any_of(es + 1, serie.end(), [&](const serie_panoramica& s) {
+            const auto altro = punto(s, sd);
+            return s.dove == es->dove && altro && std::abs(altro->y() - c->y()) <= 6;
+        });
+        if (coperto)
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx)
+                    immagine.setPixel(*c + QPoint(dx, dy), es->colore);
     }
 }
 
 QString titolo_di(const contenuto_panoramica& c) {
-    QString titolo = QString::fromLatin1(stazione_sistema.data(), static_cast<int>(stazione_sistema.size()));
+    QString titolo =
+        QString::fromLatin1(stazione_sistema.data(), static_cast<int>(stazione_sistema.size()));
     if (c.giorno == nullptr) return titolo + "   Day overview";
     const data_calendario& d = c.giorno->data;
-    titolo += QString("   %1-%2-%3   interval %4 min")
-                  .arg(d.giorno, 2, 10, QChar('0'))
-                  .arg(d.mese, 2, 10, QChar('0'))
-                  .arg(d.anno, 4, 10, QChar('0'))
+    titolo += QString("   %1   interval %2 min")
+                  .arg(QString::fromStdString(data_iso(d)))
                   .arg(c.giorno->intervallo);
     if (c.corrente)
-        titolo += "   scaling " + QString::fromStdString(
-                                       testo_orario((*c.corrente - 1) * c.giorno->intervallo));
+        titolo += "   scaling " +
+                  QString::fromStdString(testo_orario((*c.corrente - 1) * c.giorno->intervallo));
     return titolo;
 }
 
@@ -190,7 +291,37 @@ scala_pannello scala_di(pannello p) {
     return {0, 1};
 }
 
-const std::array<serie_panoramica, 13>& serie_della_panoramica() { return serie; }
+const std::array<serie_panoramica, 13>& serie_della_panoramica() {
+    return serie;
+}
+
+stato_sondaggio stato_di(const sondaggio& s) {
+    const valore_letto& fof2 = s.valori[*indice_chiave("foF2")];
+    const bool valori = std::any_of(s.valori.begin(), s.valori.end(),
+                                    [](const valore_letto& v) { return v.valore.has_value(); });
+    const bool lettere = std::any_of(s.valori.begin(), s.valori.end(), [](const valore_letto& v) {
+        return !v.qualificativa.empty() || !v.descrittiva.empty();
+    });
+    if (!valori && !lettere && s.tipi_es.empty()) return stato_sondaggio::non_scalato;
+    if (!valori && fof2.descrittiva == "C") return stato_sondaggio::senza_ionogramma;
+    if (!fof2.valore && (!fof2.qualificativa.empty() || !fof2.descrittiva.empty()))
+        return stato_sondaggio::lettera_per_fof2;
+    return stato_sondaggio::scalato;
+}
+
+QRgb colore_stato(stato_sondaggio stato) {
+    switch (stato) {
+    case stato_sondaggio::non_scalato:
+        return 0xffd2d2d2;
+    case stato_sondaggio::senza_ionogramma:
+        return 0xff3c3c3c;
+    case stato_sondaggio::lettera_per_fof2:
+        return 0xffe6a000;
+    case stato_sondaggio::scalato:
+        break;
+    }
+    return 0xff46aa46;
+}
 
 int colonna_orario(double minuti) {
     return g::colonna_inizio + static_cast<int>(std::lround(minuti * g::pixel_per_ora / 60.0));
@@ -235,6 +366,7 @@ QImage disegno_panoramica(const contenuto_panoramica& c) {
                        QColor::fromRgb(colore_sondaggio_corrente));
     }
     disegna_legende(p, m);
+    disegna_striscia(p, m, c.giorno);
     QFont grassetto = carattere;
     grassetto.setBold(true);
     grassetto.setPixelSize(14);

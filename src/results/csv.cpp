@@ -56,12 +56,12 @@ void aggiungi_riga(std::string& tabella, const std::vector<std::string>& campi) 
 
 } // namespace
 
-std::string tabella_csv(const std::vector<giornata>& giorni) {
+std::string tabella_csv(const std::vector<const giornata*>& giorni) {
     std::string tabella;
     aggiungi_riga(tabella, intestazione_csv());
-    for (const auto& g : giorni)
-        for (const auto& s : g.sondaggi)
-            aggiungi_riga(tabella, campi_csv(g, s));
+    for (const giornata* g : giorni)
+        for (const auto& s : g->sondaggi)
+            aggiungi_riga(tabella, campi_csv(*g, s));
     return tabella;
 }
 

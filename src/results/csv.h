@@ -25,7 +25,8 @@ std::vector<std::string> campi_csv(const giornata& g, const sondaggio& s);
 std::string campo_csv(std::string_view campo);
 
 /// The whole table for the days in the order given, every line ending in
-/// CR LF.
-std::string tabella_csv(const std::vector<giornata>& giorni);
+/// CR LF. One day per date (see una_per_giorno): two rows of the same time
+/// would break every time-series load.
+std::string tabella_csv(const std::vector<const giornata*>& giorni);
 
 } // namespace velaris

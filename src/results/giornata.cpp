@@ -153,7 +153,7 @@ lettura_giornata leggi_giornata(const std::filesystem::path& file) {
                                " bytes, but a results file of interval " + nome->incremento +
                                " holds " + std::to_string(record) + " records of " +
                                std::to_string(lunghezza_record) + " bytes (" +
-                               std::to_string(attesa) + " bytes); it is not exported");
+                               std::to_string(attesa) + " bytes); it is not used");
         return esito;
     }
     giornata g{file, nome->data, nome->incremento, 24 * 60 / record, {}};
@@ -161,7 +161,7 @@ lettura_giornata leggi_giornata(const std::filesystem::path& file) {
         for (int k = 1; k <= record; ++k)
             g.sondaggi.push_back(leggi_sondaggio(file, k, (k - 1) * g.intervallo, esito.avvisi));
     } catch (const errore_file_risultati& errore) {
-        esito.avvisi.push_back(std::string(errore.what()) + " It is not exported.");
+        esito.avvisi.push_back(std::string(errore.what()) + " It is not used.");
         return esito;
     }
     esito.giorno = std::move(g);

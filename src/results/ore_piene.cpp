@@ -12,12 +12,26 @@ namespace velaris {
 namespace {
 
 constexpr std::array<std::pair<std::string_view, std::string_view>, 15> codici = {{
-    {"foF2", "00"},      {"M3000F2", "03"}, {"hF2", "04"}, {"MUF3000F2", "07"}, {"foF1", "10"},
-    {"M3000F1", "13"},   {"hF", "16"},      {"MUF3000F1", "17"}, {"foE", "20"},  {"hE", "24"},
-    {"foEs", "30"},      {"fbEs", "32"},    {"hEs", "34"},       {"fmin", "42"}, {"fxI", "51"},
+    {"foF2", "00"},
+    {"M3000F2", "03"},
+    {"hF2", "04"},
+    {"MUF3000F2", "07"},
+    {"foF1", "10"},
+    {"M3000F1", "13"},
+    {"hF", "16"},
+    {"MUF3000F1", "17"},
+    {"foE", "20"},
+    {"hE", "24"},
+    {"foEs", "30"},
+    {"fbEs", "32"},
+    {"hEs", "34"},
+    {"fmin", "42"},
+    {"fxI", "51"},
 }};
 
-std::string lettera(const std::string& l) { return l.empty() ? " " : l.substr(0, 1); }
+std::string lettera(const std::string& l) {
+    return l.empty() ? " " : l.substr(0, 1);
+}
 
 std::string tre_cifre(int valore) {
     std::string t = std::to_string(valore);
@@ -88,8 +102,10 @@ std::optional<std::string> unione_righe_orarie(std::string_view esistente,
     const std::vector<std::string> vecchie = righe_di(esistente);
     for (std::size_t n = 0; n < vecchie.size(); ++n) {
         const std::string& r = vecchie[n];
-        const bool stessa_serie =
-            !righe.empty() && r.size() == lunghezza_riga_oraria && r.compare(0, 6, righe[0], 0, 6) == 0;
+        // A blank line (an editor's last line, a paste) holds no day.
+        if (r.find_first_not_of(" \t") == std::string::npos) continue;
+        const bool stessa_serie = !righe.empty() && r.size() == lunghezza_riga_oraria &&
+                                  r.compare(0, 6, righe[0], 0, 6) == 0;
         if (!stessa_serie) {
             errore = "line " + std::to_string(n + 1) +
                      " is not a day record of this station and characteristic";
@@ -97,9 +113,11 @@ std::optional<std::string> unione_righe_orarie(std::string_view esistente,
         }
         per_data[chiave_riga(r)] = r;
     }
-    for (const auto& r : righe) per_data[chiave_riga(r)] = r;
+    for (const auto& r : righe)
+        per_data[chiave_riga(r)] = r;
     std::string contenuto;
-    for (const auto& [data, r] : per_data) contenuto += r + "\r\n";
+    for (const auto& [data, r] : per_data)
+        contenuto += r + "\r\n";
     return contenuto;
 }
 

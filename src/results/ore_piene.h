@@ -1,7 +1,8 @@
 #pragma once
-// The data centres' hourly day records: one file per characteristic and year,
-// "NNNNPP.YY" (station number, URSI parameter code, two-digit year), one line
-// of 132 characters per day:
+// The hourly values in the yearly SSSSPP.YY format of the Australian World
+// Data Centre: one file per characteristic and year (the four-digit station
+// number the data centre gives the station, URSI parameter code, two-digit
+// year), one line of 132 characters per day:
 //
 //   1-4    station number
 //   5-6    URSI parameter code
@@ -39,8 +40,9 @@ std::string riga_oraria(std::string_view stazione, const giornata& g, std::strin
 std::string nome_file_orario(std::string_view stazione, std::string_view codice, int anno);
 
 /// The content of a year file with `righe` put in: a line of an existing day
-/// is replaced, the other lines are kept, and the file is sorted by date
-/// (positions 7-12). `esistente` is the file as it is (empty for a new one).
+/// is replaced, the other lines are kept, blank lines dropped, and the file
+/// is sorted by date (positions 7-12). `esistente` is the file as it is
+/// (empty for a new one).
 /// An existing line that is not a day line of this station and code (not 132
 /// characters, another station or code) is an error: nullopt, and `errore`
 /// says which line.

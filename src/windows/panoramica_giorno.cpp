@@ -26,8 +26,8 @@ panoramica_giorno::panoramica_giorno(const stato_programma& stato, QWidget* pare
 }
 
 void panoramica_giorno::aggiorna() {
-    const QString file = QFile::decodeName(
-        QByteArray::fromStdString(m_stato.sessione.file_risultati.string()));
+    const QString file =
+        QFile::decodeName(QByteArray::fromStdString(m_stato.sessione.file_risultati.string()));
     if (!m_osservatore.files().contains(file)) {
         if (!m_osservatore.files().isEmpty()) m_osservatore.removePaths(m_osservatore.files());
         if (QFile::exists(file)) m_osservatore.addPath(file);
@@ -58,9 +58,10 @@ void panoramica_giorno::paintEvent(QPaintEvent*) {
 void panoramica_giorno::mousePressEvent(QMouseEvent* evento) {
     if (evento->button() != Qt::LeftButton) return;
     const int y = evento->position().toPoint().y();
-    // Only a click within the panels' height picks a time.
+    // Only a click within the panels' height, or on the status strip under
+    // them, picks a time.
     if (y < geometria_panoramica::riga_alta.front() ||
-        y > geometria_panoramica::riga_alta.back() + geometria_panoramica::altezza_pannello)
+        y >= geometria_panoramica::riga_striscia + geometria_panoramica::altezza_striscia)
         return;
     if (const auto numero = sondaggio_da_colonna(evento->position().toPoint().x(), m_record))
         emit ionogrammaRichiesto(*numero);

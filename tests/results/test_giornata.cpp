@@ -46,7 +46,7 @@ TEST(Csv, RowsCarryTheRecordsValuesInPhysicalUnits) {
         for (const char* k : chiavi) r.append(",").append(valori.count(k) ? valori[k] : ",,");
         return r + "," + tipi;
     };
-    const auto righe = prova::righe_crlf(tabella_csv({*letta.giorno}));
+    const auto righe = prova::righe_crlf(tabella_csv({&*letta.giorno}));
     ASSERT_EQ(righe.size(), 25u); // header and every sounding of the day
     EXPECT_EQ(righe[0], intestazione + ",es_types");
     EXPECT_EQ(righe[8], riga("07:00", {{"fmin", "1.4,E,E"}, {"hE", "95,,"}, {"foE", "3.10,,"}, {"foF1", ",,L"},

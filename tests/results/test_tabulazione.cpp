@@ -8,19 +8,53 @@
 
 using namespace velaris;
 
-TEST(Statistiche, MedianAndQuartilesByTheHalves) {
-    using v = std::optional<double>;
-    const std::pair<std::vector<int>, std::tuple<int, v, v, v>> casi[] = { // count, median, UQ, LQ
-        {{}, {0, {}, {}, {}}},
-        {{5}, {1, 5, {}, {}}},
-        {{7, 3}, {2, 5, 7, 3}},
-        {{3, 1, 2}, {3, 2, 3, 1}},
-        {{4, 1, 3, 2}, {4, 2.5, 3.5, 1.5}},
-        {{52, 52, 52, 60, 61, 90, 40, 41}, {8, 52, 60.5, 46.5}},
-    };
-    for (const auto& [valori, atteso] : casi) {
-        const statistiche_ora s = statistiche(valori);
-        EXPECT_EQ(std::tuple(s.conteggio, s.mediana, s.quartile_superiore, s.quartile_inferiore), atteso);
+namespace {
+
+/// A statistic as "value, qualifying letter, descriptive letter"; "-" for none.
+std::string testo(const std::optional<statistica>& s) {
+    if (!s) return "-";
+    return (s->valore ? std::to_string(*s->valore) : "") + s->qualificativa + s->descrittiva;
+}
+
+} // namespace
+
+TEST(Statistiche, LimitsDoubtAndCountsByTheUrsiRules) {
+    using c = valore_letto;
+    const auto v = [](int x, const char* q = "", const char* d = "") { return c{x, q, d}; };
+    const c solo_e{std::nullopt, "", "E"}, solo_d{std::nullopt, "", "D"},
+        solo_c{std::nullopt, "", "C"};
+    const std::pair<std::vector<c>, std::tuple<int, std::string, std::string, std::string>> casi[] =
+        {
+            // cells; count, MED, UQ, LQ. Quartiles from four values on.
+            {{}, {0, "-", "-", "-"}},
+            {{v(5)}, {1, "5U ", "-", "-"}}, // fewer than five values: doubtful
+            {{v(52), v(52), v(52), v(60), v(61), v(90), v(40), v(41)}, {8, "52  ", "60  ", "46  "}},
+            // foF2 May 2023, 00 UT: the 59D may lie anywhere above, so the median is at least 54.5.
+            {{v(50, "U"), v(59, "D")}, {2, "54D ", "-", "-"}},
+            // 09 UT: the 55 (E) may lie anywhere below; nothing is exact but what it cannot move.
+            {{v(40), v(42), v(44), v(55, "E", "S")}, {4, "43E ", "50E ", "41E "}},
+            // foEs at night, Es missing on three nights: below fmin, not Es at 2.5 MHz.
+            {{v(25, "E", "S"), v(25, "E", "S"), v(25, "E", "S"), v(40), v(45)},
+             {5, "25ES", "42  ", "25E "}},
+            // A descriptive E alone ranks lowest; letters that bound nothing do not count.
+            {{solo_e, solo_c, v(40), v(44), v(48), v(52), v(56)}, {6, "46  ", "52  ", "40  "}},
+            {{solo_d, solo_d, v(40)}, {3, " D", "-", "-"}},
+            {{v(25, "D"), v(30), v(35, "", "E")}, {3, "30U ", "-", "-"}}, // moves both ways
+            {{v(40, "", "F"), v(42, "", "F"), v(44, "U", "F"), v(46), v(48)},
+             {5, "44UF", "47  ", "41  "}},
+            {{v(40, "U"), v(42), v(44), v(46), v(48, "U")}, {5, "44  ", "47  ", "41  "}},
+            // fbEs equal to foEs (A): at most that.
+            {{v(30, "A"), v(32), v(34), v(36, "A"), v(38)}, {5, "34E ", "37E ", "31E "}},
+            // A limit is rounded away from the side it may move to: 46.5 at most, 55.5 at least.
+            {{v(45), v(48, "E")}, {2, "47E ", "-", "-"}},
+            {{v(51), v(60, "D")}, {2, "55D ", "-", "-"}},
+        };
+    for (const auto& [celle, atteso] : casi) {
+        const statistiche_ora s = statistiche(celle);
+        EXPECT_EQ(std::tuple(s.conteggio, testo(s.mediana), testo(s.quartile_superiore),
+                             testo(s.quartile_inferiore)),
+                  atteso)
+            << std::get<1>(atteso);
     }
 }
 
@@ -30,22 +64,27 @@ TEST(TabulazioneMensile, CountsMediansAndCellsOnACraftedMonth) {
     std::vector<giornata> giorni;
     for (int giorno = 1; giorno <= 4; ++giorno) {
         giorni.push_back({"", {2023, 3, giorno}, "60", 60, {}});
-        for (int ora = 0; ora < 24; ++ora) giorni.back().sondaggi.push_back({ora * 60, {}, {}});
+        for (int ora = 0; ora < 24; ++ora)
+            giorni.back().sondaggi.push_back({ora * 60, {}, {}});
         giorni.back().sondaggi[0].valori[*indice_chiave("foF2")] = {36 + 4 * giorno, "", ""};
     }
     const auto ore_12 = [&](int giorno) -> valore_letto& {
-        return giorni[static_cast<std::size_t>(giorno - 1)].sondaggi[12].valori[*indice_chiave("foF2")];
+        return giorni[static_cast<std::size_t>(giorno - 1)]
+            .sondaggi[12]
+            .valori[*indice_chiave("foF2")];
     };
     ore_12(1) = {50, "U", ""};
     ore_12(2) = {59, "D", "R"};
     ore_12(3) = {std::nullopt, "", "C"};
     std::vector<const giornata*> scelti;
-    for (const auto& g : giorni) scelti.push_back(&g);
+    for (const auto& g : giorni)
+        scelti.push_back(&g);
     const auto righe = prova::righe_crlf(tabulazione_mensile("foF2", 2023, 3, scelti));
     ASSERT_EQ(righe.size(), 1u + 1 + 1 + 31 + 1 + 4);
-    EXPECT_EQ(righe[0], "Ostrand   foF2   URSI code 00   unit 0.1 MHz   2023-03");
+    EXPECT_EQ(righe[0], "Ostrand   foF2   URSI code 00   unit 0.1 MHz   2023-03   hours UT");
     std::map<int, std::string> ore;
-    for (int ora = 0; ora < 24; ++ora) ore[ora] = (ora < 10 ? "  0" : "  ") + std::to_string(ora) + "  ";
+    for (int ora = 0; ora < 24; ++ora)
+        ore[ora] = (ora < 10 ? "  0" : "  ") + std::to_string(ora) + "  ";
     const auto vuote = std::string(6, ' ');
     const std::pair<std::size_t, std::string> attese[] = {
         {2, prova::per_ora("DD ", ore, "")},
@@ -54,19 +93,21 @@ TEST(TabulazioneMensile, CountsMediansAndCellsOnACraftedMonth) {
         {5, prova::per_ora("03 ", {{0, "  48  "}, {12, "     C"}}, vuote)},
         {33, prova::per_ora("31 ", {}, vuote)}, // a day without a file keeps its row
         {35, prova::per_ora("CNT", {{0, "   4  "}, {12, "   2  "}}, "   0  ")},
-        {36, prova::per_ora("MED", {{0, "  46  "}, {12, "  54  "}}, vuote)}, // 54.5 to even
-        {37, prova::per_ora("UQ ", {{0, "  50  "}, {12, "  59  "}}, vuote)},
-        {38, prova::per_ora("LQ ", {{0, "  42  "}, {12, "  50  "}}, vuote)},
+        {36, prova::per_ora("MED", {{0, "  46U "}, {12, "  54D "}}, vuote)},
+        {37, prova::per_ora("UQ ", {{0, "  50  "}}, vuote)},
+        {38, prova::per_ora("LQ ", {{0, "  42  "}}, vuote)},
     };
-    for (const auto& [n, riga] : attese) EXPECT_EQ(righe[n], riga) << n;
+    for (const auto& [n, riga] : attese)
+        EXPECT_EQ(righe[n], riga) << n;
 }
 
 TEST(TabulazioneMensile, TitleNamesTheUnitOfTheCharacteristic) {
     const auto titolo = [](const char* chiave) {
         return prova::righe_crlf(tabulazione_mensile(chiave, 2024, 2, {})).front();
     };
-    EXPECT_EQ(titolo("foE"), "Ostrand   foE   URSI code 20   unit 0.01 MHz   2024-02");
-    EXPECT_EQ(titolo("hF2"), "Ostrand   h'F2   URSI code 04   unit km   2024-02");
-    EXPECT_EQ(titolo("M3000F2"), "Ostrand   M(3000)F2   URSI code 03   unit M x 100   2024-02");
+    EXPECT_EQ(titolo("foE"), "Ostrand   foE   URSI code 20   unit 0.01 MHz   2024-02   hours UT");
+    EXPECT_EQ(titolo("hF2"), "Ostrand   h'F2   URSI code 04   unit km   2024-02   hours UT");
+    EXPECT_EQ(titolo("M3000F2"),
+              "Ostrand   M(3000)F2   URSI code 03   unit M x 100   2024-02   hours UT");
     EXPECT_EQ(prova::righe_crlf(tabulazione_mensile("foE", 2024, 2, {})).size(), 3u + 29 + 1 + 4);
 }

@@ -15,6 +15,7 @@
 
 #include <charconv>
 #include <cstdio>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,24 +28,38 @@ constexpr const char* testo_uso =
     "Usage: velaris-day [--at HH:MM] RESULTS_FILE -o PNG\n"
     "Draws the day overview of a results file (QX106_DDMMYYYY_II.txt): the\n"
     "frequencies, the heights, and MUF(3000)F2 with M(3000)F2 against time,\n"
-    "00-24 UT, values with a qualifying letter hollow. Writes a PNG picture of\n"
-    "1000 x 760 pixels.\n"
+    "00-24 UT: limits as triangles (up: greater than, down: less than), other\n"
+    "qualified values hollow, and a status strip with a cell per sounding.\n"
+    "Writes a PNG picture of 1000 x 760 pixels.\n"
     "\n"
     "  -o PNG       the picture to write (required)\n"
     "  --at HH:MM   mark the sounding at that time, as the window marks the one\n"
     "               being scaled\n"
     "  --help       show this text\n"
     "\n"
-    "A results file that cannot be used gets a message and no picture; records\n"
-    "that cannot be read are named and left out. The exit status is then 1;\n"
-    "usage errors exit with 2.\n";
+    "A results file that is missing or cannot be used gets a message and no\n"
+    "picture; records that cannot be read are named and left out. The exit\n"
+    "status is then 1; usage errors exit with 2.\n";
 
-void segnala(const std::string& riga) { std::fprintf(stderr, "velaris-day: %s\n", riga.c_str()); }
+void segnala(const std::string& riga) {
+    std::fprintf(stderr, "velaris-day: %s\n", riga.c_str());
+}
 
+/// One line: the whole usage would bury the one thing that was wrong.
 int errore_uso(const std::string& messaggio) {
-    segnala(messaggio);
-    std::fputs(testo_uso, stderr);
+    segnala(messaggio + "; see --help");
     return 2;
+}
+
+QtMessageHandler gestore_qt_precedente = nullptr;
+
+/// Qt looks for a runtime folder while it starts, and says so on every run
+/// where the session has none (a cron job, a shell over ssh). The picture
+/// needs no such folder, so that one warning is dropped; all others pass.
+void filtra_messaggi_qt(QtMsgType tipo, const QMessageLogContext& contesto,
+                        const QString& messaggio) {
+    if (messaggio.startsWith("QStandardPaths: XDG_RUNTIME_DIR not set")) return;
+    if (gestore_qt_precedente) gestore_qt_precedente(tipo, contesto, messaggio);
 }
 
 /// Minutes after 00:00 of "HH:MM".
@@ -88,11 +103,18 @@ int main(int argc, char** argv) {
     if (!file) return errore_uso("no results file given");
     if (!uscita) return errore_uso("no picture given: -o PNG");
 
+    std::error_code e;
+    if (!std::filesystem::exists(*file, e)) {
+        segnala(*file + ": no such file");
+        return 1;
+    }
     const lettura_giornata letta = leggi_giornata(*file);
-    for (const auto& avviso : letta.avvisi) segnala(avviso);
+    for (const auto& avviso : letta.avvisi)
+        segnala(avviso);
     if (!letta.giorno) return 1;
 
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    gestore_qt_precedente = qInstallMessageHandler(filtra_messaggi_qt);
     int argc_qt = 1;
     QGuiApplication applicazione(argc_qt, argv);
 

@@ -30,12 +30,24 @@ std::vector<giornata> leggi_tutto(const std::vector<fs::path>& argomenti, bool& 
         avvisi.insert(avvisi.end(), letta.avvisi.begin(), letta.avvisi.end());
         if (letta.giorno) giorni.push_back(std::move(*letta.giorno));
     }
-    for (const auto& a : avvisi) segnala(a);
-    tutto_bene = avvisi.empty();
+    for (const auto& a : avvisi)
+        segnala(a);
+    tutto_bene &= avvisi.empty();
     std::stable_sort(giorni.begin(), giorni.end(), [](const giornata& a, const giornata& b) {
         return a.data != b.data ? a.data < b.data : a.intervallo > b.intervallo;
     });
     return giorni;
+}
+
+/// One day per date, each file left out named (see una_per_giorno).
+std::vector<const giornata*> una_per_giorno_segnalata(const std::vector<giornata>& giorni,
+                                                      bool& tutto_bene) {
+    std::vector<std::string> avvisi;
+    std::vector<const giornata*> scelti = una_per_giorno(giorni, avvisi);
+    for (const auto& a : avvisi)
+        segnala(a);
+    tutto_bene &= avvisi.empty();
+    return scelti;
 }
 
 /// Writes `contenuto` to the -o file (whole or not at all) or to stdout.
@@ -53,7 +65,9 @@ bool scrivi_uscita(const std::optional<fs::path>& uscita, const std::string& con
     }
 }
 
-std::string testo_mese(int anno, int mese) { return std::to_string(anno) + "-" + due_cifre(mese); }
+std::string testo_mese(int anno, int mese) {
+    return std::to_string(anno) + "-" + due_cifre(mese);
+}
 
 std::string leggi_file(const fs::path& file, bool& letto) {
     std::ifstream in(file, std::ios::binary);
@@ -63,25 +77,25 @@ std::string leggi_file(const fs::path& file, bool& letto) {
 
 } // namespace
 
-void segnala(const std::string& riga) { std::fprintf(stderr, "velaris-export: %s\n", riga.c_str()); }
+void segnala(const std::string& riga) {
+    std::fprintf(stderr, "velaris-export: %s\n", riga.c_str());
+}
 
 int comando_csv(const opzioni& o) {
     bool tutto_bene = true;
     const std::vector<giornata> giorni = leggi_tutto(o.argomenti, tutto_bene);
-    if (giorni.empty()) {
+    const std::vector<const giornata*> scelti = una_per_giorno_segnalata(giorni, tutto_bene);
+    if (scelti.empty()) {
         segnala("nothing to export: no results file could be read");
         return 1;
     }
-    return scrivi_uscita(o.uscita, tabella_csv(giorni)) && tutto_bene ? 0 : 1;
+    return scrivi_uscita(o.uscita, tabella_csv(scelti)) && tutto_bene ? 0 : 1;
 }
 
 int comando_orario(const opzioni& o) {
     bool tutto_bene = true;
     const std::vector<giornata> giorni = leggi_tutto(o.argomenti, tutto_bene);
-    std::vector<std::string> avvisi;
-    const std::vector<const giornata*> scelti = una_per_giorno(giorni, avvisi);
-    for (const auto& a : avvisi) segnala(a);
-    tutto_bene &= avvisi.empty();
+    const std::vector<const giornata*> scelti = una_per_giorno_segnalata(giorni, tutto_bene);
     if (scelti.empty()) {
         segnala("nothing to export: no results file could be read");
         return 1;
@@ -99,25 +113,30 @@ int comando_orario(const opzioni& o) {
         for (const auto chiave : chiavi_con_codice())
             per_file[nome_file_orario(o.stazione, *codice_ursi(chiave), g->data.anno)].push_back(
                 riga_oraria(o.stazione, *g, chiave));
+    // Every year file is checked before any is written: the files go to the
+    // data centre as a set, and one left behind would no longer match the others.
+    std::map<fs::path, std::string> contenuti;
+    bool tutti_uniti = true;
     for (const auto& [nome, righe] : per_file) {
         const fs::path file = cartella / nome;
         const bool esiste = fs::exists(file, ec);
         bool letto = false;
         const std::string esistente = esiste ? leggi_file(file, letto) : std::string();
-        if (esiste && !letto) {
-            segnala(file.string() + ": cannot be read; it is left as it is");
-            tutto_bene = false;
-            continue;
-        }
-        std::string errore;
-        const auto contenuto = unione_righe_orarie(esistente, righe, errore);
-        if (!contenuto) {
-            segnala(file.string() + ": " + errore + "; the file is left as it is");
-            tutto_bene = false;
-            continue;
-        }
-        tutto_bene &= scrivi_uscita(file, *contenuto);
+        std::string errore = "cannot be read";
+        const auto contenuto =
+            esiste && !letto ? std::nullopt : unione_righe_orarie(esistente, righe, errore);
+        if (contenuto)
+            contenuti[file] = *contenuto;
+        else
+            segnala(file.string() + ": " + errore);
+        tutti_uniti &= contenuto.has_value();
     }
+    if (!tutti_uniti) {
+        segnala("no hourly file is written, so that the year files stay one set");
+        return 1;
+    }
+    for (const auto& [file, contenuto] : contenuti)
+        tutto_bene &= scrivi_uscita(file, contenuto);
     return tutto_bene ? 0 : 1;
 }
 
@@ -134,7 +153,8 @@ int comando_mese(const opzioni& o) {
                 if (nome && nome->data.anno == o.anno && nome->data.mese == o.mese)
                     argomenti.push_back(f);
             }
-            for (const auto& av : avvisi) segnala(av);
+            for (const auto& av : avvisi)
+                segnala(av);
             tutto_bene &= avvisi.empty();
             continue;
         }
@@ -147,17 +167,17 @@ int comando_mese(const opzioni& o) {
         }
         argomenti.push_back(a);
     }
-    bool letti_bene = true;
-    const std::vector<giornata> giorni = leggi_tutto(argomenti, letti_bene);
-    std::vector<std::string> avvisi;
-    const std::vector<const giornata*> scelti = una_per_giorno(giorni, avvisi);
-    for (const auto& a : avvisi) segnala(a);
-    tutto_bene &= letti_bene && avvisi.empty();
-    if (scelti.empty())
-        segnala("no results file of " + testo_mese(o.anno, o.mese) +
-                " could be read; the table is empty");
-    const bool scritto = scrivi_uscita(o.uscita, tabulazione_mensile(o.chiave, o.anno, o.mese, scelti));
-    return scritto && tutto_bene && !scelti.empty() ? 0 : 1;
+    const std::vector<giornata> giorni = leggi_tutto(argomenti, tutto_bene);
+    const std::vector<const giornata*> scelti = una_per_giorno_segnalata(giorni, tutto_bene);
+    // An empty table written over a good one would lose the month.
+    if (scelti.empty()) {
+        segnala("nothing to export: no results file of " + testo_mese(o.anno, o.mese) +
+                " could be read");
+        return 1;
+    }
+    const bool scritto =
+        scrivi_uscita(o.uscita, tabulazione_mensile(o.chiave, o.anno, o.mese, scelti));
+    return scritto && tutto_bene ? 0 : 1;
 }
 
 } // namespace velaris::esportazione

@@ -1,6 +1,7 @@
 // velaris-export: the scaled values of the results files out to the tables
-// that others read: a CSV table, the data centres' hourly day records and the
-// monthly tabulation of the station's bulletin. See docs/export.md.
+// that others read: a CSV table, the yearly files of hourly values of the
+// Australian World Data Centre and the monthly tabulation of the station's
+// bulletin. See docs/export.md.
 
 #include "comandi.h"
 
@@ -30,21 +31,26 @@ constexpr const char* testo_uso =
     "a folder standing for every results file in it.\n"
     "\n"
     "  csv     one CSV row per record (RFC 4180) to FILE or standard output\n"
-    "  hourly  the hourly day records NNNNPP.YY, one file per characteristic\n"
-    "          and year, into DIR (default: the current folder); days already\n"
-    "          in a file are replaced, the others kept\n"
+    "  hourly  the yearly SSSSPP.YY files of the Australian World Data Centre\n"
+    "          (station SSSS = NNNN, URSI code PP, year YY), a day per line,\n"
+    "          into DIR (default: the current folder); days already in a file\n"
+    "          are replaced, the others kept; none is written unless all can be\n"
     "  month   the monthly tabulation of one characteristic (KEY: fmin, hE,\n"
     "          foE, foEs, hEs, fbEs, hF, foF1, MUF3000F1, M3000F1, hF2, foF2,\n"
-    "          fxI, MUF3000F2, M3000F2) with CNT, MED, UQ and LQ per hour, to\n"
-    "          FILE or standard output; RESULTS default to the folder ionograms\n"
+    "          fxI, MUF3000F2, M3000F2) with CNT, MED, UQ and LQ per hour (UT),\n"
+    "          limits and doubtful medians lettered, to FILE or standard\n"
+    "          output; RESULTS default to the folder ionograms\n"
+    "  --station NNNN  the station's four-digit number in the data centre's\n"
+    "          list of stations\n"
     "  --help  show this text\n"
     "\n"
     "A file that cannot be used is named on standard error and the rest is\n"
-    "still exported; the exit status is then 1. Usage errors exit with 2.\n";
+    "still exported; the exit status is then 1. Where two files hold the same\n"
+    "day, one is used and the other named. Usage errors exit with 2.\n";
 
+/// One line: the whole usage would bury the one thing that was wrong.
 int errore_uso(const std::string& messaggio) {
-    segnala(messaggio);
-    std::fputs(testo_uso, stderr);
+    segnala(messaggio + "; see --help");
     return 2;
 }
 
@@ -74,7 +80,8 @@ bool leggi_mese(std::string_view t, int& anno, int& mese) {
 }
 
 bool quattro_cifre(std::string_view t) {
-    return t.size() == 4 && std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return t.size() == 4 &&
+           std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 } // namespace
@@ -115,15 +122,15 @@ int main(int argc, char** argv) {
     if (comando == "month") {
         if (posizionali.size() < 2) return errore_uso("month needs a KEY and a month YYYY-MM");
         const auto chiave = chiave_da(posizionali[0]);
-        if (!chiave)
-            return errore_uso("unknown characteristic " + std::string(posizionali[0]));
+        if (!chiave) return errore_uso("unknown characteristic " + std::string(posizionali[0]));
         if (!leggi_mese(posizionali[1], o.anno, o.mese))
             return errore_uso("the month must be written YYYY-MM, not " +
                               std::string(posizionali[1]));
         o.chiave = *chiave;
         posizionali.erase(posizionali.begin(), posizionali.begin() + 2);
     }
-    for (const auto p : posizionali) o.argomenti.emplace_back(p);
+    for (const auto p : posizionali)
+        o.argomenti.emplace_back(p);
     if (comando != "month" && o.argomenti.empty()) return errore_uso("no results file given");
     if (comando == "hourly" && !quattro_cifre(o.stazione))
         return errore_uso("hourly needs --station with the four-digit station number");
