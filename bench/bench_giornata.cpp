@@ -9,8 +9,9 @@
 #include "display/echi.h"
 #include "display/superficie.h"
 #include "session/file_risultati.h"
-#include "session/spostamento.h"
 #include "session/impostazioni.h"
+#include "session/sessione_principale.h"
+#include "session/spostamento.h"
 #include "session/stato_programma.h"
 #include "windows/immagine.h"
 
@@ -20,8 +21,8 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <map>
 #include <fstream>
+#include <map>
 #include <random>
 #include <string>
 #include <unistd.h>
@@ -74,7 +75,8 @@ struct giornata {
         s.numero_ionogramma = 32;
         s.file_risultati = s.cartella_ionogrammi / "QX106_05032023_15.txt";
         std::ofstream risultati(s.file_risultati, std::ios::binary);
-        for (int k = 0; k < 96; ++k) risultati << record_vuoto();
+        for (int k = 0; k < 96; ++k)
+            risultati << record_vuoto();
         risultati.close();
         scrivi_impostazioni(cartella / nome_file_impostazioni,
                             {"05-03-2023", "07", "45", "15", "32"});
@@ -99,10 +101,8 @@ void BM_SpostamentoSuccessivo(benchmark::State& stato_bench) {
     finestra.caselle().imposta_testo("Text7", "C1");
     bool avanti = true;
     for (auto _ : stato_bench) {
-        if (avanti)
-            finestra.successivo_Click();
-        else
-            finestra.prima_Click();
+        finestra.applica(
+            finestra.sessione().sposta(avanti ? verso::successivo : verso::precedente));
         avanti = !avanti;
         benchmark::DoNotOptimize(finestra.superficie().constBits());
     }
@@ -128,7 +128,8 @@ BENCHMARK(BM_ScritturaImpostazioni)->Unit(benchmark::kMicrosecond);
 void BM_ScritturaRecord(benchmark::State& stato_bench) {
     giornata g;
     const std::string record = record_vuoto();
-    for (auto _ : stato_bench) scrittura_record(g.stato.sessione.file_risultati, 32, record);
+    for (auto _ : stato_bench)
+        scrittura_record(g.stato.sessione.file_risultati, 32, record);
 }
 BENCHMARK(BM_ScritturaRecord)->Unit(benchmark::kMicrosecond);
 
@@ -150,8 +151,8 @@ private:
     std::map<std::string, std::string, std::less<>> m_testi;
 };
 
-/// The main window's drawing without the window.
-class vista_immagine : public vista_ionogramma {
+/// The main window's drawing without the window; the rest of its port does nothing.
+class vista_immagine : public vista_principale, public vista_ionogramma {
 public:
     QImage superficie = crea_superficie(geometria_grafico::finestra_principale());
     void mostra_ionogramma(dati_ionogramma& dati) override {
@@ -164,10 +165,21 @@ public:
         disegno_grafico_vuoto(superficie, geometria_grafico::finestra_principale(), Qt::white);
     }
     void imposta_titolo(const std::string&) override {}
-    void abilita_casi_particolari(bool) override {}
-    void imposta_caso_particolare(const std::string&) override {}
     void imposta_stato_file(const std::string&, const std::string&) override {}
     char separatore_decimale() const override { return '.'; }
+    vista_ionogramma& grafico() override { return *this; }
+    void abilita_casi_particolari(bool) override {}
+    void imposta_caso_particolare(const std::string&) override {}
+    void ridisegna_ionogramma(bool) override {}
+    void disegna_curva_trasmissione(const std::vector<punto_grafico>&) override {}
+    void ridisegna_grafico_vuoto() override {}
+    void mostra_corrente(std::string_view) override {}
+    void apri_casella(std::string_view, bool) override {}
+    void mostra_pulsanti_es(bool) override {}
+    bool controllo_attivo() const override { return false; }
+    void evidenzia(const std::vector<std::string_view>&) override {}
+    std::string casella_con_fuoco() const override { return {}; }
+    void metti_fuoco(std::string_view) override {}
 };
 
 // The same move without widgets: what the sequence itself costs.
@@ -176,15 +188,14 @@ void BM_SpostamentoSenzaFinestra(benchmark::State& stato_bench) {
     messaggi_muti messaggi;
     caselle_memoria caselle;
     vista_immagine vista;
-    dati_ionogramma dati;
-    std::string giorno_notte = "d";
-    caricamento_ionogramma(g.stato, dati, vista, caselle, messaggi);
+    sessione_principale sessione(g.stato, caselle, messaggi, vista);
+    sessione.carica();
     caselle.imposta_testo("Text13", "52");
-    contesto_principale f{g.stato, caselle, messaggi, dati, vista, giorno_notte, false};
     bool avanti = true;
     for (auto _ : stato_bench) {
-        if (spostamento(avanti ? verso::successivo : verso::precedente, f) !=
-            esito_spostamento::completato) {
+        const int numero = g.stato.sessione.numero_ionogramma;
+        sessione.sposta(avanti ? verso::successivo : verso::precedente);
+        if (g.stato.sessione.numero_ionogramma == numero) {
             stato_bench.SkipWithError("a move did not complete");
             break;
         }

@@ -61,7 +61,6 @@ public:
     void disegna_curva_trasmissione(const std::vector<punto_grafico>& vertici) override {
         disegno_curva_trasmissione(m_superficie, geometria_muf, vertici);
     }
-    void caso_es_mancante_da_clic() override {}
     const QImage& superficie() const { return m_superficie; }
 
 private:

@@ -10,7 +10,6 @@ namespace velaris {
 
 namespace {
 
-constexpr std::int16_t pulsante_destro = 2;
 constexpr std::string_view continuare = "\r\nDo you want to continue?";
 
 /// The heights, their boxes and the clicks that are questioned as implausible.
@@ -70,12 +69,8 @@ bool scalatura::conferma(std::string_view titolo, std::string_view testo) {
     return m_messaggi.domanda(titolo, std::string(testo) + std::string(continuare));
 }
 
-void scalatura::clic(std::int16_t pulsante, float x, float y, std::string_view grandezza,
-                     bool ionogramma_presente, float frequenza_iniziale) {
-    if (pulsante == pulsante_destro) {
-        m_vista.caso_es_mancante_da_clic();
-        return;
-    }
+void scalatura::clic(float x, float y, std::string_view grandezza, bool ionogramma_presente,
+                     float frequenza_iniziale) {
     if (!(x >= 1.0f && x <= 764.0f && y >= 1.0f && y <= 600.0f) || !ionogramma_presente) return;
     if (trova(regole_altezza, grandezza) != nullptr)
         clic_altezza(grandezza, y);

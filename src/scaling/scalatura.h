@@ -63,15 +63,15 @@ public:
     scalatura(caselle_testo& caselle, messaggi& messaggi, vista_scalatura& vista,
               std::string_view stazione);
 
-    /// The main window's mouse-button handler (`Form_MouseDown`) on plot
-    /// coordinates x, y. `pulsante` 2 (right) applies an Es-missing case
-    /// anywhere; any other button scales the current characteristic when the
-    /// click lies on the plot and an ionogram is shown. `frequenza_iniziale`
-    /// is the ionogram's first sounding frequency.
+    /// A click that scales (any button but the right one, whose particular
+    /// case is the session's) on plot coordinates x, y: the current
+    /// characteristic takes the value under it when the click lies on the
+    /// plot and an ionogram is shown. `frequenza_iniziale` is the ionogram's
+    /// first sounding frequency.
     /// Throws errore_overflow when a box holds a number no 16/32-bit variable
     /// can take; what was written before stays.
-    void clic(std::int16_t pulsante, float x, float y, std::string_view grandezza_corrente,
-              bool ionogramma_presente, float frequenza_iniziale);
+    void clic(float x, float y, std::string_view grandezza_corrente, bool ionogramma_presente,
+              float frequenza_iniziale);
 
     /// The MUF selection after its common steps: the start value (from the
     /// box, from the secant-law estimate of fo's last click, or from 15.0 MHz

@@ -1,8 +1,8 @@
 #pragma once
 // What the scaling logic needs from the main window besides the boxes and
-// the message boxes: redrawing the plot, drawing the transmission curve over
-// it, and the particular case a right click applies. The window implements
-// it; the tests record the calls.
+// the message boxes: redrawing the plot and drawing the transmission curve
+// over it. The window implements it (as part of its one port, see
+// session/vista_principale.h); the tests record the calls.
 
 #include "display/punto_grafico.h"
 
@@ -15,18 +15,13 @@ public:
     virtual ~vista_scalatura() = default;
 
     /// Redraws the whole ionogram plot (frame, grid, labels, echoes), which
-    /// removes any curve drawn before, and hides the Es-type buttons.
-    /// `pulisci` clears the whole drawing surface to the background first.
+    /// removes any curve drawn before. `pulisci` clears the whole drawing
+    /// surface to the background first.
     virtual void ridisegna_ionogramma(bool pulisci) = 0;
 
     /// Draws the transmission curve over the plot as it stands: the segments
     /// from each vertex to the next (plot coordinates, end points excluded).
     virtual void disegna_curva_trasmissione(const std::vector<punto_grafico>& vertici) = 0;
-
-    /// The right click, anywhere on the window and with or without an
-    /// ionogram: the particular case "Daytime Es missing" when foE has a value
-    /// or a descriptive letter, "Nighttime Es missing" otherwise.
-    virtual void caso_es_mancante_da_clic() = 0;
 };
 
 } // namespace velaris

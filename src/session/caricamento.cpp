@@ -29,13 +29,13 @@ struct riga_stato {
 
 void stato_senza_ionogramma(stato_programma& stato, const finestra_caricamento& f) {
     f.presente = false;
-    f.vista.imposta_titolo(titolo_finestra(f.nome_file, stato.stazione,
-                                           stato.sessione.testo_data, std::nullopt, '.'));
+    f.vista.imposta_titolo(
+        titolo_finestra(f.nome_file, stato.stazione, stato.sessione.testo_data, std::nullopt, '.'));
     f.vista.mostra_grafico_vuoto();
-    if (f.variante == variante_finestra::principale) {
-        f.vista.abilita_casi_particolari(false);
+    if (f.caso != nullptr) {
+        f.caso->abilita_casi_particolari(false);
         stato.codice_caso_particolare = std::string(nessun_caso_particolare);
-        f.vista.imposta_caso_particolare("");
+        f.caso->imposta_caso_particolare("");
     }
 }
 
@@ -49,7 +49,6 @@ std::string perche_illeggibile(const std::exception& e) {
 /// Step 1 of the sequence: the ionogram file, or the no-ionogram state.
 void caricamento_file(stato_programma& stato, const finestra_caricamento& f, riga_stato& riga) {
     parametri_sessione& s = stato.sessione;
-    const bool principale = f.variante == variante_finestra::principale;
     f.nome_file = nome_file_ionogramma(s, f.ora, f.minuti);
     s.testo_data = data_ionogramma(f.nome_file);
     const auto percorso = s.cartella_ionogrammi / f.nome_file;
@@ -88,17 +87,16 @@ void caricamento_file(stato_programma& stato, const finestra_caricamento& f, rig
     }
 
     f.presente = true;
-    if (principale) f.vista.abilita_casi_particolari(true);
+    if (f.caso != nullptr) f.caso->abilita_casi_particolari(true);
     f.dati = std::move(letto.ionogramma.dati);
     stato.stazione = letto.ionogramma.stazione;
-    if (principale && !letto.ionogramma.codice_caso_particolare.empty()) {
+    if (f.caso != nullptr && !letto.ionogramma.codice_caso_particolare.empty()) {
         stato.codice_caso_particolare = letto.ionogramma.codice_caso_particolare;
         if (const auto didascalia = didascalia_caso_particolare(stato.codice_caso_particolare))
-            f.vista.imposta_caso_particolare(*didascalia);
+            f.caso->imposta_caso_particolare(*didascalia);
     }
     f.vista.imposta_titolo(titolo_finestra(f.nome_file, stato.stazione, s.testo_data,
-                                           f.dati.passo_frequenza,
-                                           f.vista.separatore_decimale()));
+                                           f.dati.passo_frequenza, f.vista.separatore_decimale()));
     f.vista.mostra_ionogramma(f.dati);
 }
 
@@ -139,17 +137,28 @@ void caricamento_risultati(stato_programma& stato, caselle_testo& caselle, messa
 } // namespace
 
 finestra_caricamento finestra_principale(stato_programma& stato, dati_ionogramma& dati,
-                                         vista_ionogramma& vista) {
+                                         vista_ionogramma& vista, vista_caso_particolare& caso) {
     parametri_sessione& s = stato.sessione;
-    return {variante_finestra::principale, s.ora_corrente, s.minuti_correnti,
-            s.nome_file_ionogramma, stato.ionogramma_presente, dati, vista};
+    return {variante_finestra::principale,
+            s.ora_corrente,
+            s.minuti_correnti,
+            s.nome_file_ionogramma,
+            stato.ionogramma_presente,
+            dati,
+            vista,
+            &caso};
 }
 
 finestra_caricamento finestra_compagna(stato_programma& stato, dati_ionogramma& dati,
                                        vista_ionogramma& vista) {
     parametri_sessione& s = stato.sessione;
-    return {variante_finestra::compagna, s.ora_successivo, s.minuti_successivo,
-            s.nome_file_successivo, stato.successivo_presente, dati, vista};
+    return {variante_finestra::compagna,
+            s.ora_successivo,
+            s.minuti_successivo,
+            s.nome_file_successivo,
+            stato.successivo_presente,
+            dati,
+            vista};
 }
 
 void caricamento_file_ionogramma(stato_programma& stato, const finestra_caricamento& finestra) {
@@ -158,10 +167,11 @@ void caricamento_file_ionogramma(stato_programma& stato, const finestra_caricame
     finestra.vista.imposta_stato_file(riga.testo, riga.percorsi);
 }
 
-void caricamento_ionogramma(stato_programma& stato, dati_ionogramma& dati,
-                            vista_ionogramma& vista, caselle_testo& caselle, messaggi& messaggi) {
+void caricamento_ionogramma(stato_programma& stato, dati_ionogramma& dati, vista_ionogramma& vista,
+                            vista_caso_particolare& caso, caselle_testo& caselle,
+                            messaggi& messaggi) {
     riga_stato riga;
-    caricamento_file(stato, finestra_principale(stato, dati, vista), riga);
+    caricamento_file(stato, finestra_principale(stato, dati, vista, caso), riga);
     caricamento_risultati(stato, caselle, messaggi, riga);
     vista.imposta_stato_file(riga.testo, riga.percorsi);
 }

@@ -17,8 +17,9 @@
 
 namespace velaris {
 
-/// What the loading sequence needs of the main window: its plot, title,
-/// menu and captions. The window implements it; tests fake it.
+/// What a load draws in either window: the plot, its status line and the
+/// window's title. The plot panel both windows share implements it; tests
+/// fake it.
 class vista_ionogramma {
 public:
     virtual ~vista_ionogramma() = default;
@@ -28,10 +29,6 @@ public:
     /// Sets up the window and draws the empty plot.
     virtual void mostra_grafico_vuoto() = 0;
     virtual void imposta_titolo(const std::string& titolo) = 0;
-    /// true: all seven particular-case entries enabled; false: only "no ionogram".
-    virtual void abilita_casi_particolari(bool tutti) = 0;
-    /// Caption of the particular-case label Label11.
-    virtual void imposta_caso_particolare(const std::string& didascalia) = 0;
     /// The status line: empty when the ionogram and its results were read,
     /// otherwise why there is no ionogram to scale or why the boxes are empty,
     /// naming files by their names only. `percorsi` holds the full paths of
@@ -39,6 +36,17 @@ public:
     virtual void imposta_stato_file(const std::string& testo, const std::string& percorsi) = 0;
     /// The system's decimal separator, for the frequency step in the title.
     virtual char separatore_decimale() const = 0;
+};
+
+/// What a load of the main window shows besides: the particular-case menu
+/// and its caption `Label11`.
+class vista_caso_particolare {
+public:
+    virtual ~vista_caso_particolare() = default;
+    /// true: all seven particular-case entries enabled; false: only "no ionogram".
+    virtual void abilita_casi_particolari(bool tutti) = 0;
+    /// Caption of the particular-case label Label11.
+    virtual void imposta_caso_particolare(const std::string& didascalia) = 0;
 };
 
 /// The window a load is for: the time whose file it shows, where it keeps
@@ -53,13 +61,14 @@ struct finestra_caricamento {
     bool& presente;
     dati_ionogramma& dati;
     vista_ionogramma& vista;
+    vista_caso_particolare* caso = nullptr; ///< the main window's only
 };
 
 /// The main window: the session's current time, nome_file_ionogramma,
 /// ionogramma_presente. Its loads also keep the particular-case code, the
 /// particular-case menu and Label11.
 finestra_caricamento finestra_principale(stato_programma& stato, dati_ionogramma& dati,
-                                         vista_ionogramma& vista);
+                                         vista_ionogramma& vista, vista_caso_particolare& caso);
 /// The companion window: ora_successivo, minuti_successivo,
 /// nome_file_successivo, successivo_presente. It never touches the main
 /// window's state.
@@ -85,8 +94,9 @@ void caricamento_file_ionogramma(stato_programma& stato, const finestra_caricame
 ///    first sounding), and sets `record_caricato`. When the results file
 ///    cannot be read, every box is emptied, `record_caricato` is false and the
 ///    operator is told once through `messaggi`.
-void caricamento_ionogramma(stato_programma& stato, dati_ionogramma& dati,
-                            vista_ionogramma& vista, caselle_testo& caselle, messaggi& messaggi);
+void caricamento_ionogramma(stato_programma& stato, dati_ionogramma& dati, vista_ionogramma& vista,
+                            vista_caso_particolare& caso, caselle_testo& caselle,
+                            messaggi& messaggi);
 
 /// Saving of the ionogram being left: its record, then the particular-case
 /// code into its file header (when a valid ionogram is shown). When the

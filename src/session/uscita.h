@@ -1,8 +1,8 @@
 #pragma once
-// Leaving the ionogram being scaled: the checks every way out runs first
-// (a move, Esc, closing the main window) and the saving that follows them.
-// What each way does after the saving is its own: see spostamento.h and the
-// main window.
+// Leaving the ionogram being scaled: the words and the saving every way out
+// shares (a move, Esc, closing the main window). The ways out themselves are
+// sessione_principale's: its checks before leaving, Esc and the closing live
+// in uscita.cpp, the moves in spostamento.cpp.
 
 #include "base/porte.h"
 #include "session/stato_programma.h"
@@ -10,7 +10,6 @@
 #include <functional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace velaris {
 
@@ -23,17 +22,6 @@ inline constexpr std::string_view testo_tipi_es_chiusura = "The format Es Types 
 
 /// Title of the messages about a saving that failed.
 inline constexpr std::string_view titolo_salvataggio = "Be careful!!";
-
-/// The checks before an ionogram is left: the Es types must have 0, 2 or 4
-/// characters (otherwise `testo_tipi_es` is shown), then, when `controllo`
-/// is on (Option1), the consistency check over the boxes and the
-/// particular-case code. false: the operator stays and nothing may be saved;
-/// when the consistency check stopped it, `caselle_controllo` (if given)
-/// receives the boxes its failed rule is about, for the window to point at.
-bool controlli_prima_di_lasciare(const stato_programma& stato, const caselle_testo& caselle,
-                                 messaggi& messaggi, bool controllo,
-                                 std::string_view testo_tipi_es,
-                                 std::vector<std::string_view>* caselle_controllo = nullptr);
 
 /// Which way the operator leaves a sounding by: it picks the words of the
 /// question asked when a write fails.
@@ -66,19 +54,5 @@ struct esito_uscita {
 /// and the way out goes on.
 esito_uscita salvataggio_in_uscita(const stato_programma& stato, const caselle_testo& caselle,
                                    messaggi& messaggi, via_uscita via);
-
-/// The closing steps of the main window, whoever asks for the closing (its
-/// close box, the system, the start window loading again): checks with the
-/// closing's own Es types message, then the writes of `salvataggio_in_uscita`.
-/// When it goes on, the caller closes the companion window.
-esito_uscita chiusura_principale(const stato_programma& stato, const caselle_testo& caselle,
-                                 messaggi& messaggi, bool controllo,
-                                 std::vector<std::string_view>* caselle_controllo = nullptr);
-
-/// Esc: the move's checks, then the writes of `salvataggio_in_uscita`. When
-/// it goes on, the window gives way to the start window.
-esito_uscita salvataggio_per_uscita(const stato_programma& stato, const caselle_testo& caselle,
-                                    messaggi& messaggi, bool controllo,
-                                    std::vector<std::string_view>* caselle_controllo = nullptr);
 
 } // namespace velaris

@@ -2,6 +2,7 @@
 
 #include "rules/lettere.h"
 #include "rules/tipi_es.h"
+#include "windows/caselle_qt.h"
 #include "windows/immagine.h"
 #include "windows/testo_qt.h"
 
@@ -19,7 +20,8 @@ constexpr std::string_view casella_tipi_es = "Text7";
 
 } // namespace
 
-filtro_caselle::filtro_caselle(immagine& finestra) : QObject(&finestra), m_finestra(finestra) {}
+filtro_caselle::filtro_caselle(immagine& finestra, const caselle_qt& caselle)
+    : QObject(&finestra), m_finestra(finestra), m_caselle(caselle) {}
 
 int carattere_digitato(const QKeyEvent& evento) {
     switch (evento.key()) {
@@ -42,12 +44,18 @@ int carattere_digitato(const QKeyEvent& evento) {
 
 int codice_virtuale(int tasto_qt) {
     switch (tasto_qt) {
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
-    case Qt::Key_Delete: return 46;
-    default: return 0;
+    case Qt::Key_Left:
+        return 37;
+    case Qt::Key_Up:
+        return 38;
+    case Qt::Key_Right:
+        return 39;
+    case Qt::Key_Down:
+        return 40;
+    case Qt::Key_Delete:
+        return 46;
+    default:
+        return 0;
     }
 }
 
@@ -89,16 +97,19 @@ bool filtro_caselle::eventFilter(QObject* oggetto, QEvent* evento) {
         return tasto(casella, static_cast<QKeyEvent*>(evento));
     case QEvent::MouseButtonRelease: {
         const auto* mouse = static_cast<QMouseEvent*>(evento);
-        if (mouse->button() == Qt::LeftButton && casella->rect().contains(mouse->position().toPoint()))
-            clic(casella);
+        if (mouse->button() == Qt::LeftButton &&
+            casella->rect().contains(mouse->position().toPoint()))
+            m_finestra.applica(
+                m_finestra.sessione().clic_in_casella(testo_std(casella->objectName())));
         return false;
     }
     case QEvent::FocusOut: {
         // Opening a menu, a message box or another window is not leaving the box.
         const Qt::FocusReason motivo = static_cast<QFocusEvent*>(evento)->reason();
         if (motivo != Qt::ActiveWindowFocusReason && motivo != Qt::PopupFocusReason &&
-            motivo != Qt::MenuBarFocusReason && !m_finestra.m_lasciando)
-            uscita_da_casella_lettera(testo_std(casella->objectName()), m_finestra.m_caselle);
+            motivo != Qt::MenuBarFocusReason)
+            m_finestra.applica(
+                m_finestra.sessione().lascia_casella(testo_std(casella->objectName())));
         return false;
     }
     default:
@@ -114,12 +125,8 @@ bool filtro_caselle::tasto(QLineEdit* casella, QKeyEvent* evento) {
 
     const int carattere = carattere_digitato(*evento);
     if (carattere < 0) return false;
-    esito_tasto esito;
-    if (tipi_es)
-        esito.carattere = filtro_tasto_tipi_es(testo_std(casella->text()), carattere);
-    else
-        esito = filtro_tasto_lettera(nome, carattere, m_finestra.m_grandezza_corrente,
-                                     m_finestra.m_messaggi);
+    const esito_tasto esito =
+        m_finestra.sessione().carattere_in_casella(nome, testo_std(casella->text()), carattere);
     if (esito.carattere == 0) return true;
     if (esito.carattere == carattere && esito.fuoco.empty()) return false;
 
@@ -132,16 +139,9 @@ bool filtro_caselle::tasto(QLineEdit* casella, QKeyEvent* evento) {
     QCoreApplication::sendEvent(casella, &inoltrato);
     m_inoltro = false;
     if (!esito.fuoco.empty())
-        if (QLineEdit* fuoco = m_finestra.m_caselle.casella_per_nome(esito.fuoco))
+        if (QLineEdit* fuoco = m_caselle.casella_per_nome(esito.fuoco))
             fuoco->setFocus(Qt::OtherFocusReason);
     return true;
-}
-
-void filtro_caselle::clic(QLineEdit* casella) {
-    const clic_casella azione = clic_in_casella(testo_std(casella->objectName()));
-    if (azione.chiave.empty()) return;
-    m_finestra.seleziona(azione.chiave);
-    if (!azione.fuoco.empty()) casella->setFocus(Qt::MouseFocusReason);
 }
 
 } // namespace velaris

@@ -1,10 +1,10 @@
 #pragma once
 // The main window's handlers of the letter boxes and the Es types box, as
-// one event filter: typed characters go through the key filters of the rules
+// one event filter: typed characters go through the session's key filter
 // before the box sees them, a click selects the box's characteristic, and
-// leaving an M(3000) source box derives the M(3000) letters. Installed on the
-// window itself it also catches the particular-case function keys that no
-// box has taken.
+// leaving a box is the session's command (an M(3000) source box derives the
+// M(3000) letters). Installed on the window itself it also catches the
+// particular-case function keys that no box has taken.
 
 #include <QObject>
 
@@ -15,20 +15,22 @@ class QLineEdit;
 
 namespace velaris {
 
+class caselle_qt;
 class immagine;
 
 class filtro_caselle : public QObject {
 public:
-    explicit filtro_caselle(immagine& finestra);
+    /// `caselle` are the window's boxes; both must outlive the filter.
+    filtro_caselle(immagine& finestra, const caselle_qt& caselle);
 
 protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
 private:
     bool tasto(QLineEdit* casella, QKeyEvent* evento);
-    void clic(QLineEdit* casella);
 
     immagine& m_finestra;
+    const caselle_qt& m_caselle;
     bool m_inoltro = false; // a filtered key is being passed on to its box
 };
 

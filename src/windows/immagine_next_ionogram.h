@@ -6,19 +6,16 @@
 
 #include "base/porte.h"
 #include "ionogram/dati_ionogramma.h"
-#include "session/caricamento.h"
 #include "session/compagna.h"
 #include "session/stato_programma.h"
 
 #include <QWidget>
 
-class QLabel;
-
 namespace velaris {
 
-class superficie_grafico;
+class pannello_grafico;
 
-class immagine_next_ionogram : public QWidget, private vista_ionogramma {
+class immagine_next_ionogram : public QWidget {
     Q_OBJECT
 public:
     immagine_next_ionogram(stato_programma& stato, messaggi& messaggi, QWidget* parent = nullptr);
@@ -36,20 +33,10 @@ private:
     void previous_new_form_Click() { esegui(operazione_compagna::precedente); }
     void accosta_a_destra();
 
-    // vista_ionogramma
-    void mostra_ionogramma(dati_ionogramma& dati) override;
-    void mostra_grafico_vuoto() override;
-    void imposta_titolo(const std::string& titolo) override;
-    void abilita_casi_particolari(bool) override {}
-    void imposta_caso_particolare(const std::string&) override {}
-    void imposta_stato_file(const std::string& testo, const std::string& percorsi) override;
-    char separatore_decimale() const override;
-
     stato_programma& m_stato;
     messaggi& m_messaggi;
     dati_ionogramma m_dati;
-    superficie_grafico* m_grafico = nullptr;
-    QLabel* m_stato_file = nullptr;
+    pannello_grafico* m_grafico = nullptr;
     bool m_posizionata = false;
 };
 

@@ -5,7 +5,6 @@
 
 #include "windows/immagine.h"
 
-#include "scaling/comandi_tastiera.h"
 #include "windows/filtro_caselle.h"
 
 #include <QApplication>
@@ -28,10 +27,10 @@ protected:
         if (destinatario == nullptr) destinatario = m_finestra;
         if (oggetto != destinatario || destinatario->window() != m_finestra) return false;
         const auto* tasto = static_cast<QKeyEvent*>(evento);
-        m_finestra->Form_KeyDown(
-            tasto_della_tabella(tasto->key(), tasto->nativeScanCode(), tasto->nativeVirtualKey(),
-                                QGuiApplication::platformName().toStdString()),
-            tasto->modifiers());
+        m_finestra->Form_KeyDown(tasto_della_tabella(tasto->key(), tasto->nativeScanCode(),
+                                                     tasto->nativeVirtualKey(),
+                                                     QGuiApplication::platformName().toStdString()),
+                                 tasto->modifiers());
         return false;
     }
 
@@ -46,6 +45,46 @@ bool solo_ctrl(Qt::KeyboardModifiers modificatori) {
     return tasti == Qt::ControlModifier;
 }
 
+/// The key of the session's table that a Qt key is.
+tasto_tabella della_tabella(int tasto) {
+    switch (tasto) {
+    case Qt::Key_Up:
+        return tasto_tabella::su;
+    case Qt::Key_Down:
+        return tasto_tabella::giu;
+    case Qt::Key_1:
+        return tasto_tabella::uno;
+    case Qt::Key_2:
+        return tasto_tabella::due;
+    case Qt::Key_3:
+        return tasto_tabella::tre;
+    case Qt::Key_4:
+        return tasto_tabella::quattro;
+    case Qt::Key_F1:
+        return tasto_tabella::f1;
+    case Qt::Key_F2:
+        return tasto_tabella::f2;
+    case Qt::Key_F3:
+        return tasto_tabella::f3;
+    case Qt::Key_F4:
+        return tasto_tabella::f4;
+    case Qt::Key_F12:
+        return tasto_tabella::f12;
+    case Qt::Key_Control:
+        return tasto_tabella::ctrl;
+    case Qt::Key_Space:
+        return tasto_tabella::spazio;
+    case Qt::Key_Backslash:
+        return tasto_tabella::backslash;
+    case Qt::Key_Escape:
+        return tasto_tabella::esc;
+    // F5 to F9 reach the window's own filter once no box has taken them
+    // (filtro_caselle), whether or not their menu items are enabled.
+    default:
+        return tasto_tabella::altro;
+    }
+}
+
 } // namespace
 
 void immagine::installa_anteprima_tasti() {
@@ -53,60 +92,8 @@ void immagine::installa_anteprima_tasti() {
 }
 
 void immagine::Form_KeyDown(int tasto, Qt::KeyboardModifiers modificatori) {
-    // Digits count only on the main keyboard, never on the numeric keypad;
-    // the arrows count on both.
-    const bool tastierino = modificatori.testFlag(Qt::KeypadModifier);
-    const int decimo = solo_ctrl(modificatori) ? 20 : 1;
-    switch (tasto) {
-    case Qt::Key_Up:
-        tasto_muf(-decimo);
-        break;
-    case Qt::Key_Down:
-        tasto_muf(+decimo);
-        break;
-    case Qt::Key_3:
-        if (!tastierino) tasto_muf(-decimo);
-        break;
-    case Qt::Key_4:
-        if (!tastierino) tasto_muf(+decimo);
-        break;
-    case Qt::Key_1:
-        if (!tastierino) tasto_muf(-20);
-        break;
-    case Qt::Key_2:
-        if (!tastierino) tasto_muf(+20);
-        break;
-    case Qt::Key_F12:
-    case Qt::Key_Control:
-        cancellazione_grandezza(m_grandezza_corrente, m_caselle);
-        break;
-    case Qt::Key_F1:
-        seleziona(grandezza_successiva(m_grandezza_corrente, m_caselle, m_giorno_notte));
-        break;
-    case Qt::Key_F2:
-        seleziona(grandezza_precedente(m_grandezza_corrente));
-        break;
-    case Qt::Key_Space:
-        seleziona(grandezza_dopo_spazio(m_grandezza_corrente));
-        break;
-    case Qt::Key_F3:
-        successivo_Click();
-        break;
-    case Qt::Key_F4:
-        prima_Click();
-        break;
-    case Qt::Key_Backslash: // the key where a US keyboard has it: no F1 layer
-        nessuno_strato_f1(m_caselle);
-        seleziona("foF2");
-        break;
-    case Qt::Key_Escape:
-        salva_e_torna_all_entrata();
-        break;
-    default:
-        // F5 to F9 reach the window's own filter once no box has taken them
-        // (filtro_caselle), whether or not their menu items are enabled.
-        break;
-    }
+    applica(m_sessione.tasto(della_tabella(tasto), solo_ctrl(modificatori),
+                             modificatori.testFlag(Qt::KeypadModifier)));
 }
 
 } // namespace velaris

@@ -1,21 +1,32 @@
 #pragma once
-// The main window as the loading sequence sees it, recorded in memory.
-// `al_disegno` runs when a plot is drawn, so that a test can look at the
-// files at that moment of a sequence.
+// The main window as its session sees it (and the plot a load draws in),
+// recorded in memory. `al_disegno` runs when a plot is drawn, so that a test
+// can look at the files at that moment of a sequence; `al_cambio_fuoco` runs
+// with the box the focus leaves, as the window's filter would.
 
-#include "session/caricamento.h"
+#include "session/vista_principale.h"
 
 #include <functional>
 #include <optional>
+#include <set>
 #include <string>
+#include <vector>
 
 namespace velaris::prova {
 
-struct vista_finta : vista_ionogramma {
+struct vista_finta : vista_principale, vista_ionogramma {
     std::string titolo, caso_particolare = "unchanged", stato_file, percorsi;
     int disegni = 0, vuoti = 0;
     std::optional<bool> tutti_i_casi;
     std::function<void()> al_disegno;
+    /// "ionogramma+pulisci", "ionogramma", "vuoto", "curva", in order.
+    std::vector<std::string> chiamate;
+    std::vector<punto_grafico> ultima_curva;
+    std::string corrente, fuoco;
+    std::set<std::string, std::less<>> aperte;
+    bool pulsanti_es = false, controllo = false;
+    std::vector<std::string> evidenziate;
+    std::function<void(const std::string& lasciata)> al_cambio_fuoco;
 
     void mostra_ionogramma(dati_ionogramma&) override {
         ++disegni;
@@ -33,6 +44,33 @@ struct vista_finta : vista_ionogramma {
         percorsi = p;
     }
     char separatore_decimale() const override { return '.'; }
+
+    vista_ionogramma& grafico() override { return *this; }
+    void ridisegna_ionogramma(bool pulisci) override {
+        chiamate.push_back(pulisci ? "ionogramma+pulisci" : "ionogramma");
+    }
+    void disegna_curva_trasmissione(const std::vector<punto_grafico>& vertici) override {
+        chiamate.push_back("curva");
+        ultima_curva = vertici;
+    }
+    void ridisegna_grafico_vuoto() override { chiamate.push_back("vuoto"); }
+    void mostra_corrente(std::string_view chiave) override { corrente = chiave; }
+    void apri_casella(std::string_view casella, bool aperta) override {
+        if (aperta)
+            aperte.emplace(casella);
+        else if (const auto c = aperte.find(casella); c != aperte.end())
+            aperte.erase(c);
+    }
+    void mostra_pulsanti_es(bool visibili) override { pulsanti_es = visibili; }
+    bool controllo_attivo() const override { return controllo; }
+    void evidenzia(const std::vector<std::string_view>& caselle) override {
+        evidenziate.assign(caselle.begin(), caselle.end());
+    }
+    std::string casella_con_fuoco() const override { return fuoco; }
+    void metti_fuoco(std::string_view casella) override {
+        const std::string lasciata = std::exchange(fuoco, std::string(casella));
+        if (al_cambio_fuoco && lasciata != fuoco) al_cambio_fuoco(lasciata);
+    }
 };
 
 } // namespace velaris::prova

@@ -4,7 +4,7 @@
 
 #include "common/curva_attesa.h"
 #include "common/fakes.h"
-#include "common/vista_scalatura_finta.h"
+#include "common/vista_finta.h"
 #include "scaling/curva_trasmissione.h"
 #include "scaling/scalatura.h"
 
@@ -19,7 +19,7 @@ using testi = std::vector<std::pair<const char*, const char*>>;
 struct banco {
     prova::caselle_finte caselle;
     prova::messaggi_finti messaggi;
-    prova::vista_scalatura_finta vista;
+    prova::vista_finta vista;
     scalatura s{caselle, messaggi, vista, "Ostrand"};
 
     explicit banco(const testi& prima = {}) {

@@ -17,7 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct vista_finta : vista_ionogramma {
+struct vista_finta : vista_ionogramma, vista_caso_particolare {
     std::string titolo, caso_particolare = "unchanged", stato_file = "unchanged", percorsi;
     int disegni = 0, vuoti = 0;
     std::optional<bool> tutti_i_casi;
@@ -60,7 +60,7 @@ protected:
     void scrivi(const prova::rdf_di_prova& rdf) { prova::scrivi_file(file(), rdf.byte()); }
     void carica() {
         vista = vista_finta{};
-        caricamento_ionogramma(stato, dati, vista, caselle, messaggi);
+        caricamento_ionogramma(stato, dati, vista, vista, caselle, messaggi);
     }
     void si_mostra_il_record() {
         EXPECT_EQ(caselle.testo("Text13"), "61");

@@ -204,7 +204,7 @@ std::pair<std::string, std::string> carica_e_salva(banco& b, std::string& mostra
     prova::caselle_finte caselle;
     prova::messaggi_finti messaggi;
     dati_ionogramma dati;
-    caricamento_ionogramma(b.stato, dati, vista, caselle, messaggi);
+    caricamento_ionogramma(b.stato, dati, vista, vista, caselle, messaggi);
     mostrato = caselle.testo("Text13") + "|" + caselle.testo("lettera_qualificativa_fof2") + "|" +
                caselle.testo("Text3") + "|" + caselle.testo("Text47");
     // The no-ionogram state, whatever is wrong with the file.

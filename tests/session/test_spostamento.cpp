@@ -1,10 +1,11 @@
-// The moves of the main window over real files, with the window faked: the
-// order of their effects, the checks that stop them, the ends of the day and
-// the steps that can fail.
+// The moves of the main window's session over real files, with the window
+// faked: the order of their effects, the checks that stop them, the ends of
+// the day and the steps that can fail.
 
 #include "common/giornata_di_prova.h"
 #include "common/sessione_di_prova.h"
 #include "session/file_risultati.h"
+#include "session/sessione_principale.h"
 #include "session/spostamento.h"
 
 #include <gtest/gtest.h>
@@ -32,12 +33,10 @@ protected:
     }
 
     /// The window's load at the session's time.
-    void carica() { caricamento_ionogramma(stato, dati, vista, caselle, messaggi); }
+    void carica() { sessione.carica(); }
 
-    esito_spostamento muovi(verso v, bool controllo = false) {
-        contesto_principale f{stato, caselle, messaggi, dati, vista, giorno_notte, controllo};
-        return spostamento(v, f);
-    }
+    /// A move; true when it wrote the record of the sounding left.
+    bool muovi(verso v) { return sessione.sposta(v).record_salvato; }
 
     void vai(const char* incremento, int ora, int minuti, int numero) {
         stato.sessione.incremento_minuti = incremento;
@@ -62,14 +61,19 @@ protected:
     std::pair<int, int> tempo() const {
         return {stato.sessione.ora_corrente, stato.sessione.minuti_correnti};
     }
+    /// The day/night marker, as F1 from fmin reads it: foEs at night.
+    std::string giorno_notte() {
+        sessione.seleziona("fmin");
+        sessione.tasto(tasto_tabella::f1, false, false);
+        return sessione.grandezza_corrente() == "foEs" ? "n" : "d";
+    }
 
     prova::cartella_temporanea cartella;
     stato_programma stato;
-    dati_ionogramma dati;
     prova::vista_finta vista;
     prova::caselle_finte caselle;
     prova::messaggi_finti messaggi;
-    std::string giorno_notte = "d";
+    sessione_principale sessione{stato, caselle, messaggi, vista};
 };
 
 } // namespace
@@ -93,7 +97,7 @@ TEST_F(Spostamento, NextSavesStepsWritesTheCodeLoadsThenRemembersAndFills) {
         EXPECT_EQ(caselle.testo("Text13"), "52") << "boxes filled before the load";
     };
 
-    EXPECT_EQ(muovi(verso::successivo), esito_spostamento::completato);
+    EXPECT_TRUE(muovi(verso::successivo));
     EXPECT_TRUE(disegnato);
     EXPECT_EQ(tempo(), (std::pair{8, 0}));
     EXPECT_EQ(stato.sessione.numero_ionogramma, 33);
@@ -103,20 +107,21 @@ TEST_F(Spostamento, NextSavesStepsWritesTheCodeLoadsThenRemembersAndFills) {
     EXPECT_EQ(caselle.testo("Text47"), "52D");
     EXPECT_EQ(vista.titolo.find("VELARIS - file: QX106_2023064080000.rdf"), 0u);
     EXPECT_TRUE(messaggi.mostrati.empty());
-    EXPECT_EQ(giorno_notte, "n"); // h'E and foE were empty
+    EXPECT_EQ(sessione.grandezza_corrente(), "foF2");
+    EXPECT_EQ(vista.fuoco, "lettera_descrittiva_fof2");
+    EXPECT_EQ(giorno_notte(), "n"); // h'E and foE were empty
 }
 
 TEST_F(Spostamento, PreviousGoesBackAndLeavesTheDayNightMarker) {
     scrivi_record(31, 7, 30, "48");
     caselle.imposta_testo("Text13", "52");
-    giorno_notte = "d";
-    EXPECT_EQ(muovi(verso::precedente), esito_spostamento::completato);
+    EXPECT_TRUE(muovi(verso::precedente));
     EXPECT_EQ(tempo(), (std::pair{7, 30}));
     EXPECT_EQ(stato.sessione.numero_ionogramma, 31);
     EXPECT_EQ(impostazioni(), prova::impostazioni_attese(7, 30, 31));
     EXPECT_EQ(caselle.testo("Text13"), "48");
     EXPECT_EQ(campo(record(32), 166, 168), " 52");
-    EXPECT_EQ(giorno_notte, "d");
+    EXPECT_EQ(giorno_notte(), "d");
 }
 
 // Es types of a wrong length stop the move before anything is written.
@@ -128,7 +133,7 @@ TEST_F(Spostamento, WrongEsTypesStopTheMoveBeforeAnyWrite) {
             caselle.imposta_testo("Text13", "52");
             const std::string file = risultati(), setting = impostazioni();
             const int disegni = vista.disegni;
-            EXPECT_EQ(muovi(v), esito_spostamento::rifiutato) << tipi;
+            EXPECT_FALSE(muovi(v)) << tipi;
             ASSERT_EQ(messaggi.mostrati.size(), 1u);
             EXPECT_EQ(messaggi.mostrati[0].titolo, "Be careful!!");
             EXPECT_EQ(messaggi.mostrati[0].testo, "The format of Es Types is not correct!!");
@@ -141,7 +146,7 @@ TEST_F(Spostamento, WrongEsTypesStopTheMoveBeforeAnyWrite) {
     for (const char* tipi : {"", "C2H1"}) {
         vai("15", 7, 45, 32);
         caselle.imposta_testo("Text7", tipi);
-        EXPECT_EQ(muovi(verso::successivo), esito_spostamento::completato) << tipi;
+        EXPECT_TRUE(muovi(verso::successivo)) << tipi;
         EXPECT_EQ(campo(record(32), 91, 95), (std::string(tipi) + "     ").substr(0, 5));
     }
 }
@@ -171,7 +176,7 @@ TEST_F(Spostamento, AtTheEndsOfTheDayTheRecordIsSavedAndNothingElse) {
         stato.codice_caso_particolare = "01";
         const int disegni = vista.disegni;
 
-        EXPECT_EQ(muovi(c.v), esito_spostamento::limite);
+        EXPECT_TRUE(muovi(c.v));
         ASSERT_EQ(messaggi.mostrati.size(), 1u);
         EXPECT_EQ(messaggi.mostrati[0].titolo, c.titolo);
         EXPECT_EQ(messaggi.mostrati[0].testo, c.testo);
@@ -194,17 +199,17 @@ TEST_F(Spostamento, SoundingsWithoutAnIonogramKeepTheirRecords) {
     scrivi_record(34, 8, 15, "66");
     scrivi_record(35, 8, 30, "67");
 
-    ASSERT_EQ(muovi(verso::successivo), esito_spostamento::completato); // 08:00
-    ASSERT_EQ(muovi(verso::successivo), esito_spostamento::completato); // 08:15, no file
+    muovi(verso::successivo); // 08:00
+    muovi(verso::successivo); // 08:15, no file
     EXPECT_FALSE(stato.ionogramma_presente);
     EXPECT_EQ(stato.codice_caso_particolare, "xx");
     EXPECT_EQ(vista.tutti_i_casi, false);
     EXPECT_EQ(caselle.testo("Text13"), "66");
     caselle.imposta_testo("lettera_descrittiva_fof2", "S");
-    ASSERT_EQ(muovi(verso::successivo), esito_spostamento::completato); // 08:30, wrong size
+    muovi(verso::successivo); // 08:30, wrong size
     EXPECT_FALSE(stato.ionogramma_presente);
     EXPECT_EQ(caselle.testo("Text13"), "67");
-    ASSERT_EQ(muovi(verso::successivo), esito_spostamento::completato); // 08:45
+    muovi(verso::successivo); // 08:45
     EXPECT_EQ(campo(record(34), 166, 170), " 66 S");
     EXPECT_EQ(campo(record(35), 166, 170), " 67  ");
     EXPECT_EQ(testo_file(prova::file_ionogramma(stato, 8, 30)), rifiutato);
@@ -216,7 +221,7 @@ TEST_F(Spostamento, ARecordThatCannotBeWrittenAsksAndNoStays) {
     std::filesystem::remove(stato.sessione.file_risultati);
     messaggi.risposte = {false};
     const std::string setting = impostazioni();
-    EXPECT_EQ(muovi(verso::successivo), esito_spostamento::non_salvato);
+    EXPECT_FALSE(muovi(verso::successivo));
     ASSERT_EQ(messaggi.mostrati.size(), 1u);
     EXPECT_TRUE(messaggi.mostrati[0].domanda);
     EXPECT_NE(messaggi.mostrati[0].testo.find("Do you want to leave this ionogram without saving?"),
@@ -234,7 +239,7 @@ TEST_F(Spostamento, ACodeThatCannotBeWrittenAsksAndNoStaysOnTheSoundingShown) {
     caselle.imposta_testo("Text13", "52");
     const std::string setting = impostazioni();
     messaggi.risposte = {false};
-    EXPECT_EQ(muovi(verso::successivo), esito_spostamento::interrotto);
+    EXPECT_TRUE(muovi(verso::successivo));
     ASSERT_EQ(messaggi.mostrati.size(), 1u);
     EXPECT_NE(messaggi.mostrati[0].testo.find("Do you want to leave this ionogram anyway?"),
               std::string::npos);
@@ -247,7 +252,7 @@ TEST_F(Spostamento, ACodeThatCannotBeWrittenAsksAndNoStaysOnTheSoundingShown) {
     EXPECT_EQ(caselle.testo("Text13"), "52");
 
     messaggi.risposte = {true};
-    EXPECT_EQ(muovi(verso::successivo), esito_spostamento::completato);
+    muovi(verso::successivo);
     EXPECT_EQ(tempo(), (std::pair{8, 0}));
     EXPECT_EQ(testo_file(file), std::string(40, ' '));
 }
@@ -259,7 +264,7 @@ TEST_F(Spostamento, ASettingsFileThatCannotBeWrittenIsToldAndTheMoveCompletes) {
     std::filesystem::remove(setting);
     std::filesystem::create_directory(setting);
     scrivi_record(33, 8, 0, "61");
-    EXPECT_EQ(muovi(verso::successivo), esito_spostamento::completato);
+    muovi(verso::successivo);
     ASSERT_EQ(messaggi.mostrati.size(), 1u);
     EXPECT_EQ(messaggi.mostrati[0].testo.find("Cannot write setting.txt in "), 0u);
     EXPECT_EQ(caselle.testo("Text13"), "61");
@@ -271,50 +276,67 @@ TEST_F(Spostamento, ASettingsFileThatCannotBeWrittenIsToldAndTheMoveCompletes) {
 TEST_F(Spostamento, ToAPickedSoundingByTheSameSteps) {
     scrivi_record(37, 9, 0, "70");
     caselle.imposta_testo("Text13", "52");
-    contesto_principale f{stato, caselle, messaggi, dati, vista, giorno_notte, false};
     for (int fuori : {0, 97, -3}) {
         const std::string file = risultati();
-        EXPECT_EQ(spostamento_a(fuori, f), esito_spostamento::rifiutato);
+        EXPECT_FALSE(sessione.vai_a(fuori).record_salvato);
         EXPECT_EQ(risultati(), file);
     }
     EXPECT_TRUE(messaggi.mostrati.empty());
-    EXPECT_EQ(spostamento_a(37, f), esito_spostamento::completato);
-    EXPECT_TRUE(f.record_salvato);
+    EXPECT_TRUE(sessione.vai_a(37).record_salvato);
     EXPECT_EQ(tempo(), (std::pair{9, 0}));
     EXPECT_EQ(stato.sessione.numero_ionogramma, 37);
     EXPECT_EQ(impostazioni(), prova::impostazioni_attese(9, 0, 37));
     EXPECT_EQ(campo(record(32), 166, 168), " 52");
     EXPECT_EQ(caselle.testo("Text13"), "70");
-    EXPECT_EQ(giorno_notte, "n"); // later in the day: marked as Next marks it
-    giorno_notte = "d";
-    EXPECT_EQ(spostamento_a(1, f), esito_spostamento::completato);
+    caselle.imposta_testo("Text2", "100"); // an E layer: day, were an earlier jump to mark it
+    sessione.vai_a(1);
     EXPECT_EQ(tempo(), (std::pair{0, 0}));
-    EXPECT_EQ(giorno_notte, "d");
+    EXPECT_EQ(giorno_notte(), "n"); // marked by the later jump, as Next marks it
     caselle.imposta_testo("Text7", "C");
-    EXPECT_EQ(spostamento_a(2, f), esito_spostamento::rifiutato);
-    EXPECT_FALSE(f.record_salvato);
+    EXPECT_FALSE(sessione.vai_a(2).record_salvato);
+    EXPECT_EQ(tempo(), (std::pair{0, 0}));
 }
 
 // The consistency check, when switched on, stops the move before anything is
-// written and names the boxes of its failed rule; filled in, the move goes.
+// written and frames the boxes of its failed rule; filled in, the move goes,
+// and the frames go with the sounding they were about.
 TEST_F(Spostamento, TheConsistencyCheckStopsTheMoveWhenSwitchedOn) {
     caselle.imposta_testo("Text13", "52");
     const std::string file = risultati(), setting = impostazioni();
-    contesto_principale f{stato, caselle, messaggi, dati, vista, giorno_notte, true};
-    EXPECT_EQ(spostamento(verso::successivo, f), esito_spostamento::rifiutato);
+    vista.controllo = true;
+    EXPECT_FALSE(muovi(verso::successivo));
     EXPECT_EQ(messaggi.testi(), std::vector<std::string>{"fmin missing!!"});
-    EXPECT_EQ(f.caselle_controllo, (std::vector<std::string_view>{"Text1", "Text23"}));
-    EXPECT_FALSE(f.record_salvato);
+    EXPECT_EQ(vista.evidenziate, (std::vector<std::string>{"Text1", "Text23"}));
     EXPECT_EQ(risultati(), file);
     EXPECT_EQ(impostazioni(), setting);
     EXPECT_EQ(tempo(), (std::pair{7, 45}));
 
-    for (auto [casella, valore] : {std::pair{"Text1", "15"}, {"Text6", "30"}, {"Text8", "220"},
-                                   {"Text15", "150"}, {"Text14", "60"}})
+    for (auto [casella, valore] : {std::pair{"Text1", "15"},
+                                   {"Text6", "30"},
+                                   {"Text8", "220"},
+                                   {"Text15", "150"},
+                                   {"Text14", "60"}})
         caselle.imposta_testo(casella, valore);
-    EXPECT_EQ(spostamento(verso::successivo, f), esito_spostamento::completato);
-    EXPECT_TRUE(f.caselle_controllo.empty());
+    EXPECT_TRUE(muovi(verso::successivo));
+    EXPECT_TRUE(vista.evidenziate.empty());
     EXPECT_EQ(tempo(), (std::pair{8, 0}));
+}
+
+// Leaving a sounding finishes the focus-leave work of the box typed in on
+// that sounding, before its record is written; the focus the move then puts
+// into foF2's box derives nothing on the new sounding.
+TEST_F(Spostamento, DerivedLettersGoWithTheSoundingLeft) {
+    prova::caselle_finte seguente;
+    seguente.imposta_testo("Text16", "410");
+    seguente.imposta_testo("lettera_descrittiva_fof2", "S");
+    scrittura_record(stato.sessione.file_risultati, 33, composizione_record(seguente, 8, 0));
+    caselle.imposta_testo("Text16", "367");
+    caselle.imposta_testo("lettera_descrittiva_muf3000f2", "B");
+    vista.fuoco = "lettera_descrittiva_muf3000f2";
+    vista.al_cambio_fuoco = [&](const std::string& lasciata) { sessione.lascia_casella(lasciata); };
+    muovi(verso::successivo);
+    EXPECT_EQ(campo(record(32), 244, 245), " B"); // the letters of M(3000)F2
+    EXPECT_EQ(caselle.testo("lettera_descrittiva_m3000f2"), "");
 }
 
 // A record the load could not read is never written: the move leaves the
@@ -328,9 +350,7 @@ TEST_F(Spostamento, ARecordNotReadAtLoadIsNotWrittenByTheMove) {
     ASSERT_EQ(messaggi.mostrati.size(), 1u); // told once, at the load
     caselle.imposta_testo("Text13", "52");
     stato.codice_caso_particolare = "05";
-    contesto_principale f{stato, caselle, messaggi, dati, vista, giorno_notte, false};
-    EXPECT_EQ(spostamento(verso::successivo, f), esito_spostamento::completato);
-    EXPECT_FALSE(f.record_salvato);
+    EXPECT_FALSE(muovi(verso::successivo));
     EXPECT_TRUE(std::filesystem::is_empty(risultati_file));
     EXPECT_EQ(codice_in(7, 45), "xx");
     EXPECT_EQ(tempo(), (std::pair{8, 0}));
@@ -349,7 +369,7 @@ TEST_F(Spostamento, AFailedLoadGoesBackToTheSoundingTheBoxesHold) {
     vista.al_disegno = [&] {
         if (disegni++ == 0) throw std::runtime_error("out of memory");
     };
-    EXPECT_EQ(muovi(verso::successivo), esito_spostamento::interrotto);
+    EXPECT_TRUE(muovi(verso::successivo));
     EXPECT_EQ(tempo(), (std::pair{7, 45}));
     EXPECT_EQ(stato.sessione.numero_ionogramma, 32);
     EXPECT_EQ(stato.sessione.nome_file_ionogramma, "QX106_2023064074500.rdf");
@@ -364,6 +384,6 @@ TEST_F(Spostamento, AFailedLoadGoesBackToTheSoundingTheBoxesHold) {
     // A later move saves into 07:45's record and goes on.
     vista.al_disegno = nullptr;
     caselle.imposta_testo("Text13", "53");
-    EXPECT_EQ(muovi(verso::successivo), esito_spostamento::completato);
+    muovi(verso::successivo);
     EXPECT_EQ(campo(record(32), 166, 168), " 53");
 }

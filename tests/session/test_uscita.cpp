@@ -4,7 +4,7 @@
 #include "common/giornata_di_prova.h"
 #include "common/sessione_di_prova.h"
 #include "session/file_risultati.h"
-#include "session/uscita.h"
+#include "session/sessione_principale.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,7 @@ protected:
     void SetUp() override {
         prova::prepara_sessione(stato, cartella.percorso());
         prova::scrivi_ionogramma(stato, 7, 45);
-        caricamento_ionogramma(stato, dati, vista, caselle, messaggi);
+        sessione.carica();
         caselle.imposta_testo("Text13", "52");
         stato.codice_caso_particolare = "4b";
     }
@@ -29,64 +29,79 @@ protected:
                ionogramma().substr(59, 2) == "4b";
     }
 
+    /// Closing (true) or Esc; true when the way out goes on.
+    bool esci(bool chiusura) {
+        const seguito poi = (chiusura ? sessione.chiusura() : sessione.esc()).poi;
+        return poi == seguito::chiude || poi == seguito::entrata;
+    }
+
     prova::cartella_temporanea cartella;
     stato_programma stato;
-    dati_ionogramma dati;
     prova::vista_finta vista;
     prova::caselle_finte caselle;
     prova::messaggi_finti messaggi;
+    sessione_principale sessione{stato, caselle, messaggi, vista};
 };
 
 } // namespace
 
 // The two ways out check the Es types alike but say it in their own words.
 TEST_F(Uscita, WrongEsTypesRefuseWithEachWaysOwnMessage) {
-    using F = esito_uscita (*)(const stato_programma&, const caselle_testo&, velaris::messaggi&,
-                               bool, std::vector<std::string_view>*);
-    const std::pair<F, const char*> vie[] = {
-        {chiusura_principale, "The format Es Types is not correct!!"},
-        {salvataggio_per_uscita, "The format of Es Types is not correct!!"},
-    };
-    for (auto [via, testo] : vie) {
+    for (auto [chiusura, testo] : {std::pair{true, "The format Es Types is not correct!!"},
+                                   {false, "The format of Es Types is not correct!!"}}) {
         messaggi = prova::messaggi_finti{};
         caselle.imposta_testo("Text7", "C1F");
         const std::string file = risultati(), rdf = ionogramma();
-        EXPECT_FALSE(via(stato, caselle, messaggi, false, nullptr).prosegue);
+        EXPECT_FALSE(esci(chiusura));
         ASSERT_EQ(messaggi.mostrati.size(), 1u);
         EXPECT_EQ(messaggi.mostrati[0].titolo, "Be careful!!");
         EXPECT_EQ(messaggi.mostrati[0].testo, testo);
         EXPECT_EQ(risultati(), file);
         EXPECT_EQ(ionogramma(), rdf);
         caselle.imposta_testo("Text7", "");
-        const esito_uscita esito = via(stato, caselle, messaggi, false, nullptr);
-        EXPECT_TRUE(esito.prosegue && esito.record_salvato);
+        EXPECT_TRUE(esci(chiusura));
         EXPECT_TRUE(salvato());
     }
 }
 
 // With the check on, a sounding that fails it stays, the boxes of the failed
-// rule are named, nothing is written; with the check off the same boxes go.
+// rule are framed, nothing is written; with the check off the same boxes go.
 TEST_F(Uscita, TheConsistencyCheckStopsBothWaysOutWhenSwitchedOn) {
-    using F = esito_uscita (*)(const stato_programma&, const caselle_testo&, velaris::messaggi&,
-                               bool, std::vector<std::string_view>*);
-    for (F via : {F{chiusura_principale}, F{salvataggio_per_uscita}}) {
+    for (bool chiusura : {true, false}) {
         messaggi = prova::messaggi_finti{};
         const std::string file = risultati();
-        std::vector<std::string_view> evidenziate;
-        EXPECT_FALSE(via(stato, caselle, messaggi, true, &evidenziate).prosegue);
+        vista.controllo = true;
+        EXPECT_FALSE(esci(chiusura));
         EXPECT_EQ(messaggi.testi(), std::vector<std::string>{"fmin missing!!"});
-        EXPECT_EQ(evidenziate, (std::vector<std::string_view>{"Text1", "Text23"}));
+        EXPECT_EQ(vista.evidenziate, (std::vector<std::string>{"Text1", "Text23"}));
         EXPECT_EQ(risultati(), file);
-        EXPECT_TRUE(via(stato, caselle, messaggi, false, &evidenziate).prosegue);
+        vista.controllo = false;
+        EXPECT_TRUE(esci(chiusura));
         EXPECT_TRUE(salvato());
     }
+}
+
+// Esc that goes through leaves no characteristic current and asks for the
+// start window; the closing that follows (its load) checks and writes nothing
+// again, once.
+TEST_F(Uscita, EscGoesToTheStartWindowWhoseClosingAsksNothing) {
+    const esito_comando esc = sessione.esc();
+    EXPECT_TRUE(esc.poi == seguito::entrata && esc.record_salvato && salvato());
+    EXPECT_EQ(sessione.grandezza_corrente(), "");
+    EXPECT_EQ(vista.corrente, "");
+    caselle.imposta_testo("Text7", "C1F");
+    std::filesystem::remove(stato.sessione.file_risultati);
+    const esito_comando chiusura = sessione.chiusura();
+    EXPECT_TRUE(chiusura.poi == seguito::chiude && !chiusura.record_salvato);
+    EXPECT_TRUE(messaggi.mostrati.empty());
+    EXPECT_EQ(sessione.chiusura().poi, seguito::resta);
 }
 
 // Without an ionogram the record is saved and no ionogram file is touched.
 TEST_F(Uscita, NoIonogramSavesTheRecordOnly) {
     const std::string rdf = ionogramma();
     stato.ionogramma_presente = false;
-    EXPECT_TRUE(salvataggio_per_uscita(stato, caselle, messaggi, false).record_salvato);
+    EXPECT_TRUE(sessione.esc().record_salvato);
     EXPECT_EQ(lettura_record(stato.sessione.file_risultati, 32).substr(165, 3), " 52");
     EXPECT_EQ(ionogramma(), rdf);
 }
@@ -102,10 +117,12 @@ TEST_F(Uscita, AFailedWriteAsksAboutWhatItLoses) {
     };
     // The ionogram file is cut short first: from then on its code fails.
     const caso casi[] = {
-        {true, false, false, "only the particular-case code \"4b\" is missing from the "
-                              "ionogram file.\r\nDo you want to close anyway?"},
-        {false, false, true, "only the particular-case code \"4b\" is missing from the "
-                             "ionogram file.\r\nDo you want to leave this ionogram anyway?"},
+        {false, false, false,
+         "only the particular-case code \"4b\" is missing from the "
+         "ionogram file.\r\nDo you want to leave this ionogram anyway?"},
+        {true, false, true,
+         "only the particular-case code \"4b\" is missing from the "
+         "ionogram file.\r\nDo you want to close anyway?"},
         {true, true, false, "Do you want to close without saving?"},
         {true, true, true, "Do you want to close without saving?"},
         {false, true, true, "Do you want to leave this ionogram without saving?"},
@@ -115,10 +132,9 @@ TEST_F(Uscita, AFailedWriteAsksAboutWhatItLoses) {
         if (c.perde_record) std::filesystem::remove(stato.sessione.file_risultati);
         messaggi = prova::messaggi_finti{};
         messaggi.risposte = {c.risposta};
-        const esito_uscita esito =
-            c.chiusura ? chiusura_principale(stato, caselle, messaggi, false)
-                       : salvataggio_per_uscita(stato, caselle, messaggi, false);
-        EXPECT_EQ(esito.prosegue, c.risposta) << c.domanda;
+        const esito_comando esito = c.chiusura ? sessione.chiusura() : sessione.esc();
+        EXPECT_EQ(esito.poi != seguito::resta && esito.poi != seguito::nessuno, c.risposta)
+            << c.domanda;
         EXPECT_EQ(esito.record_salvato, !c.perde_record) << c.domanda;
         ASSERT_EQ(messaggi.mostrati.size(), 1u);
         EXPECT_TRUE(messaggi.mostrati[0].domanda);
@@ -140,9 +156,9 @@ TEST_F(Uscita, TheCompanionsLoadLeavesTheMainWindowAlone) {
     prova::scrivi_ionogramma(stato, 8, 0);
     prova::scrivi_ionogramma(stato, 8, 30, corto);
     const std::string titolo_principale = vista.titolo;
-    const std::pair<int, const char*> casi[] = {
-        {0, "QX106_2023064080000.rdf"}, {15, "QX106_2023064081500.rdf"},
-        {30, "QX106_2023064083000.rdf"}};
+    const std::pair<int, const char*> casi[] = {{0, "QX106_2023064080000.rdf"},
+                                                {15, "QX106_2023064081500.rdf"},
+                                                {30, "QX106_2023064083000.rdf"}};
     for (auto [minuti, nome] : casi) {
         stato.sessione.ora_successivo = 8;
         stato.sessione.minuti_successivo = static_cast<std::int16_t>(minuti);
@@ -166,6 +182,6 @@ TEST_F(Uscita, TheCompanionsLoadLeavesTheMainWindowAlone) {
         EXPECT_EQ(stato.codice_caso_particolare, "4b");
         EXPECT_EQ(stato.sessione.nome_file_ionogramma, "QX106_2023064074500.rdf");
         EXPECT_EQ(vista.titolo, titolo_principale);
-        EXPECT_EQ(dati.numero_frequenze, 381);
+        EXPECT_EQ(sessione.dati().numero_frequenze, 381);
     }
 }

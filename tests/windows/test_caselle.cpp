@@ -57,7 +57,7 @@ private slots:
         QFETCH(QString, nome);
         QFETCH(QString, appunti);
         QFETCH(QString, battuto);
-        m_finestra->seleziona(chiave.toStdString());
+        m_finestra->sessione().seleziona(chiave.toStdString());
         casella* c = box(qPrintable(nome));
         QVERIFY(!c->isReadOnly());
         QGuiApplication::clipboard()->setText(appunti);

@@ -83,7 +83,7 @@ private slots:
     // the operator compares with the previous sounding's Es types.
     void esButtonsLeaveThePreviousEsTypesVisible() {
         auto w = apri();
-        w->seleziona("tipoEs");
+        w->sessione().seleziona("tipoEs");
         QVERIFY(w->findChild<QPushButton*>("Esup")->isVisible());
         QVERIFY(w->findChild<QPushButton*>("Esdown")->isVisible());
         QCOMPARE(sovrapposizioni(w.get()), QString());

@@ -57,7 +57,7 @@ private slots:
         w.show();
         w.caricamento_ionogramma();
         azioni(w.findChild<QLabel*>("hE"))->doAction(QAccessibleActionInterface::pressAction());
-        QCOMPARE(w.grandezza_corrente(), std::string("hE"));
+        QCOMPARE(w.sessione().grandezza_corrente(), std::string("hE"));
         QVERIFY(!w.findChild<QLineEdit*>("Text33")->isReadOnly());
     }
 };

@@ -183,7 +183,7 @@ private slots:
         emit principale()->spostamentoRichiesto(31); // 07:30
         QCOMPARE(principale()->caselle().testo("Text1"), std::string("41"));
         lettere_hf();
-        QCOMPARE(principale()->grandezza_corrente(), std::string("hF"));
+        QCOMPARE(principale()->sessione().grandezza_corrente(), std::string("hF"));
 
         // The companion opens on 07:45 and steps to 08:00; the main window
         // keeps its sounding.
@@ -262,7 +262,7 @@ private slots:
         m_programma = std::make_unique<applicazione>(
             m_messaggi, [&](messaggi&) { return ++controlli == 1; });
         avvia();
-        QTimer::singleShot(0, this, [&] { principale()->salva_e_torna_all_entrata(); });
+        QTimer::singleShot(0, this, [&] { principale()->Form_KeyDown(Qt::Key_Escape, {}); });
         QTimer::singleShot(5000, this, [] { QCoreApplication::exit(7); });
         QCOMPARE(QCoreApplication::exec(), 0);
         QCOMPARE(controlli, 2);
@@ -275,7 +275,7 @@ private slots:
         int uscite = 0;
         connect(qApp, &QCoreApplication::aboutToQuit, this, [&] { ++uscite; });
         bool visto = false;
-        QTimer::singleShot(0, this, [&] { principale()->salva_e_torna_all_entrata(); });
+        QTimer::singleShot(0, this, [&] { principale()->Form_KeyDown(Qt::Key_Escape, {}); });
         QTimer::singleShot(200, this, [&] {
             visto = m_programma->finestra_entrata() && m_programma->finestra_entrata()->isVisible() &&
                     principale() == nullptr;

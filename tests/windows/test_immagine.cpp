@@ -108,7 +108,7 @@ private slots:
         QCOMPARE(figlio<QLineEdit>(w.get(), "Text3")->text(), QString("310"));
         QCOMPARE(figlio<QLineEdit>(w.get(), "Text7")->text(), QString("C1"));
         QCOMPARE(figlio<QLineEdit>(w.get(), "Text47")->text(), QString("52D"));
-        QCOMPARE(w->grandezza_corrente(), std::string("foF2"));
+        QCOMPARE(w->sessione().grandezza_corrente(), std::string("foF2"));
         QCOMPARE(w->focusWidget(), figlio<QWidget>(w.get(), "lettera_descrittiva_fof2"));
         QVERIFY(!figlio<QLineEdit>(w.get(), "lettera_qualificativa_fof2")->isReadOnly());
         for (const char* bloccata : {"Text17", "Text7", "Text13"})
@@ -152,7 +152,7 @@ private slots:
     void clickingALabelSelectsItsCharacteristic() {
         auto w = apri();
         QTest::mouseClick(figlio<QWidget>(w.get(), "hE"), Qt::LeftButton);
-        QCOMPARE(w->grandezza_corrente(), std::string("hE"));
+        QCOMPARE(w->sessione().grandezza_corrente(), std::string("hE"));
         QVERIFY(!figlio<QLineEdit>(w.get(), "Text33")->isReadOnly());
         QVERIFY(figlio<QLineEdit>(w.get(), "lettera_descrittiva_fof2")->isReadOnly());
         QCOMPARE(figlio<QLabel>(w.get(), "hE")->palette().color(QPalette::WindowText),
@@ -161,7 +161,7 @@ private slots:
                 QColor(255, 0, 0));
         // The derived M(3000) labels do nothing.
         QTest::mouseClick(figlio<QWidget>(w.get(), "M3000F2"), Qt::LeftButton);
-        QCOMPARE(w->grandezza_corrente(), std::string("hE"));
+        QCOMPARE(w->sessione().grandezza_corrente(), std::string("hE"));
     }
 
     void typingLimitsDoNotCutProgramWrites() {
@@ -219,7 +219,7 @@ private slots:
             {"Text19", "A"},  {"Text47", "52D"}};
         for (const auto& [nome, atteso] : caselle)
             QCOMPARE(figlio<QLineEdit>(w.get(), nome)->text(), QString(atteso));
-        QCOMPARE(w->grandezza_corrente(), std::string("foF2"));
+        QCOMPARE(w->sessione().grandezza_corrente(), std::string("foF2"));
         QVERIFY(figlio<QAction>(w.get(), "no_ionogramma")->isEnabled());
         QVERIFY(!figlio<QAction>(w.get(), "assorbimento_parziale")->isEnabled());
         QCOMPARE(testo(w.get(), "Label11"), QString());
@@ -270,7 +270,7 @@ private slots:
         QCOMPARE(stato->toolTip(), QString::fromStdString(file_ionogramma().string() + "\n" +
                                                           file.string()));
         QTest::mouseClick(figlio<QWidget>(w.get(), "hE"), Qt::LeftButton);
-        QCOMPARE(w->grandezza_corrente(), std::string("hE"));
+        QCOMPARE(w->sessione().grandezza_corrente(), std::string("hE"));
         QTest::keyClicks(figlio<QLineEdit>(w.get(), "Text33"), "S");
 
         if (root) std::filesystem::remove(file);

@@ -81,12 +81,12 @@ private slots:
         QCOMPARE(d->text(), QString());
         QCOMPARE(QApplication::focusWidget(), d);
         clic(w.get(), "Text17");
-        QCOMPARE(w->grandezza_corrente(), std::string("fmin"));
+        QCOMPARE(w->sessione().grandezza_corrente(), std::string("fmin"));
         QCOMPARE(QApplication::focusWidget(), figlio(w.get(), "Text23"));
         clic(w.get(), "lettera_descrittiva_muf3000f2");
         QCOMPARE(QApplication::focusWidget(), figlio(w.get(), "lettera_descrittiva_muf3000f2"));
         clic(w.get(), "lettera_qualificativa_m3000f1"); // derived letters select nothing
-        QCOMPARE(w->grandezza_corrente(), std::string("MUF3000F2"));
+        QCOMPARE(w->sessione().grandezza_corrente(), std::string("MUF3000F2"));
     }
 
     void leavingAnF1LetterDerivesTheM3000F1Letters() {
@@ -157,7 +157,7 @@ private slots:
         auto w = apri();
         w->caselle().imposta_testo("Text5", "170");
         clic(w.get(), "Text7"); // a click into the box selects the Es types
-        QCOMPARE(w->grandezza_corrente(), std::string("tipoEs"));
+        QCOMPARE(w->sessione().grandezza_corrente(), std::string("tipoEs"));
         QCOMPARE(testo(w.get(), "Text7"), QString());
         QVERIFY(!figlio<QPushButton>(w.get(), "Esup")->isVisible());
         QVERIFY(!figlio<QAction>(w.get(), "mancanza_es_di_giorno_principale")->isEnabled());
@@ -172,7 +172,7 @@ private slots:
         figlio<QAction>(w.get(), "mancanza_es_di_giorno_principale")->trigger();
         QCOMPARE(testo(w.get(), "Text4"), QString("35"));
         QCOMPARE(m_stato.codice_caso_particolare, std::string("02"));
-        QCOMPARE(w->grandezza_corrente(), std::string("hF"));
+        QCOMPARE(w->sessione().grandezza_corrente(), std::string("hF"));
         QVERIFY(!caso->text().isEmpty());
         QTest::keyClick(figlio(w.get(), "Text38"), Qt::Key_F8);
         QCOMPARE(testo(w.get(), "Text4"), QString());
@@ -195,7 +195,7 @@ private slots:
         // The right click's entry point: no E layer, so night.
         w->caselle().imposta_testo("Text1", "15");
         w->caselle().imposta_testo("Text23", "");
-        w->clic_destro_mancanza_es();
+        w->applica(w->sessione().clic(2, 2000.0f, -40.0f));
         QCOMPARE(m_stato.codice_caso_particolare, std::string("01"));
     }
 

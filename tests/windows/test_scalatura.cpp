@@ -82,7 +82,7 @@ private slots:
         auto w = apri();
         premi(*w, 265, 190); // 7.525 MHz -> "75"; the next column would give "76"
         QCOMPARE(testo(*w, "Text13"), QString("75"));
-        QCOMPARE(w->variabili().altezza_click_fof2, 299.25f);
+        QCOMPARE(w->sessione().variabili().altezza_click_fof2, 299.25f);
         seleziona(*w, "hF");
         premi(*w, 100, 279); // 399.375 km -> "399"; the row above would give "398"
         QCOMPARE(testo(*w, "Text8"), QString("399"));
@@ -146,7 +146,7 @@ private slots:
         std::filesystem::remove(prova::file_ionogramma_0745(m_stato));
         auto w = apri("75");
         seleziona(*w, "MUF3000F2");
-        QCOMPARE(w->grandezza_corrente(), std::string("MUF3000F2"));
+        QCOMPARE(w->sessione().grandezza_corrente(), std::string("MUF3000F2"));
         QTest::keyClick(w->focusWidget(), Qt::Key_Down);
         QCOMPARE(testo(*w, "Text15"), QString());
         QCOMPARE(pixel_rossi(*w), 0);

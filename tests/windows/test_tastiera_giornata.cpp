@@ -67,7 +67,7 @@ private slots:
         QTest::mouseClick(w->findChild<QWidget*>("tipoEs"), Qt::LeftButton);
         premi(*w, Qt::Key_F4);
         QCOMPARE(m_stato.sessione.numero_ionogramma, std::int16_t{32});
-        QCOMPARE(w->grandezza_corrente(), std::string("foF2"));
+        QCOMPARE(w->sessione().grandezza_corrente(), std::string("foF2"));
         QCOMPARE(testo(*w, "Text13"), std::string("52"));
         QVERIFY(m_messaggi.mostrati.empty());
     }
@@ -76,12 +76,12 @@ private slots:
         auto w = apri();
         // F1 and F2 from foF2, then Space from h'F.
         premi(*w, Qt::Key_F1);
-        QCOMPARE(w->grandezza_corrente(), std::string("fxI"));
+        QCOMPARE(w->sessione().grandezza_corrente(), std::string("fxI"));
         QCOMPARE(w->focusWidget()->objectName(), QString("Text44"));
         for (int i = 0; i < 5; ++i) premi(*w, Qt::Key_F2);
-        QCOMPARE(w->grandezza_corrente(), std::string("hF"));
+        QCOMPARE(w->sessione().grandezza_corrente(), std::string("hF"));
         premi(*w, Qt::Key_Space);
-        QCOMPARE(w->grandezza_corrente(), std::string("foF2"));
+        QCOMPARE(w->sessione().grandezza_corrente(), std::string("foF2"));
 
         // F12 and Ctrl clear the current characteristic; an fxI "X" goes too.
         for (Qt::Key tasto : {Qt::Key_F12, Qt::Key_Control}) {
@@ -102,7 +102,7 @@ private slots:
         QCOMPARE(testo(*w, "Text9"), std::string());
         QCOMPARE(testo(*w, "lettera_descrittiva_fof1"), std::string("L"));
         QCOMPARE(testo(*w, "Text42"), std::string("L"));
-        QCOMPARE(w->grandezza_corrente(), std::string("foF2"));
+        QCOMPARE(w->sessione().grandezza_corrente(), std::string("foF2"));
     }
 
     // The key handler reads Ctrl, F1-F12, Esc, Space, the digits 1-4, the
@@ -179,7 +179,7 @@ private slots:
         QCOMPARE(tipi->text(), QString("C3"));
         // F1 moves on from the Es types and the box keeps its text.
         premi(*w, Qt::Key_F1);
-        QCOMPARE(w->grandezza_corrente(), std::string("fbEs"));
+        QCOMPARE(w->sessione().grandezza_corrente(), std::string("fbEs"));
         QCOMPARE(tipi->text(), QString("C3"));
     }
 };
