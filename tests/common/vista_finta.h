@@ -8,7 +8,6 @@
 
 #include <functional>
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -23,10 +22,10 @@ struct vista_finta : vista_principale, vista_ionogramma {
     std::vector<std::string> chiamate;
     std::vector<punto_grafico> ultima_curva;
     std::string corrente, fuoco;
-    std::set<std::string, std::less<>> aperte;
     bool pulsanti_es = false, controllo = false;
     std::vector<std::string> evidenziate;
     std::function<void(const std::string& lasciata)> al_cambio_fuoco;
+    char separatore = '.';
 
     void mostra_ionogramma(dati_ionogramma&) override {
         ++disegni;
@@ -43,7 +42,7 @@ struct vista_finta : vista_principale, vista_ionogramma {
         stato_file = t;
         percorsi = p;
     }
-    char separatore_decimale() const override { return '.'; }
+    char separatore_decimale() const override { return separatore; }
 
     vista_ionogramma& grafico() override { return *this; }
     void ridisegna_ionogramma(bool pulisci) override {
@@ -55,12 +54,7 @@ struct vista_finta : vista_principale, vista_ionogramma {
     }
     void ridisegna_grafico_vuoto() override { chiamate.push_back("vuoto"); }
     void mostra_corrente(std::string_view chiave) override { corrente = chiave; }
-    void apri_casella(std::string_view casella, bool aperta) override {
-        if (aperta)
-            aperte.emplace(casella);
-        else if (const auto c = aperte.find(casella); c != aperte.end())
-            aperte.erase(c);
-    }
+    void apri_casella(std::string_view, bool) override {}
     void mostra_pulsanti_es(bool visibili) override { pulsanti_es = visibili; }
     bool controllo_attivo() const override { return controllo; }
     void evidenzia(const std::vector<std::string_view>& caselle) override {

@@ -1,6 +1,7 @@
 #include "common/fakes.h"
 #include "common/rdf_di_prova.h"
 #include "common/sessione_di_prova.h"
+#include "common/vista_finta.h"
 #include "session/caricamento.h"
 #include "session/file_risultati.h"
 
@@ -16,23 +17,6 @@ using prova::caselle_finte;
 namespace {
 
 namespace fs = std::filesystem;
-
-struct vista_finta : vista_ionogramma, vista_caso_particolare {
-    std::string titolo, caso_particolare = "unchanged", stato_file = "unchanged", percorsi;
-    int disegni = 0, vuoti = 0;
-    std::optional<bool> tutti_i_casi;
-
-    void mostra_ionogramma(dati_ionogramma&) override { ++disegni; }
-    void mostra_grafico_vuoto() override { ++vuoti; }
-    void imposta_titolo(const std::string& t) override { titolo = t; }
-    void abilita_casi_particolari(bool tutti) override { tutti_i_casi = tutti; }
-    void imposta_caso_particolare(const std::string& d) override { caso_particolare = d; }
-    void imposta_stato_file(const std::string& t, const std::string& p) override {
-        stato_file = t;
-        percorsi = p;
-    }
-    char separatore_decimale() const override { return ','; }
-};
 
 const std::string titolo_senza_passo =
     "VELARIS - file: QX106_2023064074500.rdf * Ardel * 2023-March-5  07:45 [UT]";
@@ -59,7 +43,9 @@ protected:
     fs::path file() const { return prova::file_ionogramma_0745(stato); }
     void scrivi(const prova::rdf_di_prova& rdf) { prova::scrivi_file(file(), rdf.byte()); }
     void carica() {
-        vista = vista_finta{};
+        vista = prova::vista_finta{};
+        vista.separatore = ','; // the system's, for the title
+        vista.stato_file = "unchanged";
         caricamento_ionogramma(stato, dati, vista, vista, caselle, messaggi);
     }
     void si_mostra_il_record() {
@@ -73,7 +59,7 @@ protected:
     prova::cartella_temporanea cartella;
     stato_programma stato;
     dati_ionogramma dati;
-    vista_finta vista;
+    prova::vista_finta vista;
     caselle_finte caselle;
     prova::messaggi_finti messaggi;
     std::vector<unsigned char> contenuto_risultati;

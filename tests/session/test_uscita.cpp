@@ -64,23 +64,6 @@ TEST_F(Uscita, WrongEsTypesRefuseWithEachWaysOwnMessage) {
     }
 }
 
-// With the check on, a sounding that fails it stays, the boxes of the failed
-// rule are framed, nothing is written; with the check off the same boxes go.
-TEST_F(Uscita, TheConsistencyCheckStopsBothWaysOutWhenSwitchedOn) {
-    for (bool chiusura : {true, false}) {
-        messaggi = prova::messaggi_finti{};
-        const std::string file = risultati();
-        vista.controllo = true;
-        EXPECT_FALSE(esci(chiusura));
-        EXPECT_EQ(messaggi.testi(), std::vector<std::string>{"fmin missing!!"});
-        EXPECT_EQ(vista.evidenziate, (std::vector<std::string>{"Text1", "Text23"}));
-        EXPECT_EQ(risultati(), file);
-        vista.controllo = false;
-        EXPECT_TRUE(esci(chiusura));
-        EXPECT_TRUE(salvato());
-    }
-}
-
 // Esc that goes through leaves no characteristic current and asks for the
 // start window; the closing that follows (its load) checks and writes nothing
 // again, once.
@@ -95,15 +78,6 @@ TEST_F(Uscita, EscGoesToTheStartWindowWhoseClosingAsksNothing) {
     EXPECT_TRUE(chiusura.poi == seguito::chiude && !chiusura.record_salvato);
     EXPECT_TRUE(messaggi.mostrati.empty());
     EXPECT_EQ(sessione.chiusura().poi, seguito::resta);
-}
-
-// Without an ionogram the record is saved and no ionogram file is touched.
-TEST_F(Uscita, NoIonogramSavesTheRecordOnly) {
-    const std::string rdf = ionogramma();
-    stato.ionogramma_presente = false;
-    EXPECT_TRUE(sessione.esc().record_salvato);
-    EXPECT_EQ(lettura_record(stato.sessione.file_risultati, 32).substr(165, 3), " 52");
-    EXPECT_EQ(ionogramma(), rdf);
 }
 
 // A write that fails asks about what it really loses: "without saving" only

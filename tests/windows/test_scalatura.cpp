@@ -88,9 +88,6 @@ private slots:
         QCOMPARE(testo(*w, "Text8"), QString("399"));
         premi(*w, 100, 0); // off the plot: nothing
         QCOMPARE(testo(*w, "Text8"), QString("399"));
-        seleziona(*w, "foE");
-        premi(*w, 364, 100);
-        QCOMPARE(m_messaggi.testi(), std::vector<std::string>{"Impossible value for this characteristic!!"});
         // The right button applies an Es-missing case, anywhere: no foE, so night.
         w->caselle().imposta_testo("Text1", "15");
         premi(*w, 785, 300, Qt::RightButton);
@@ -140,16 +137,6 @@ private slots:
         QCOMPARE(pixel_rossi(*w), 0);
         QTest::keyClick(w->focusWidget(), Qt::Key_Down);
         QCOMPARE(testo(*w, "Text15"), QString("151"));
-    }
-
-    void withoutIonogramMufSelectionAndKeysOnlySelect() {
-        std::filesystem::remove(prova::file_ionogramma_0745(m_stato));
-        auto w = apri("75");
-        seleziona(*w, "MUF3000F2");
-        QCOMPARE(w->sessione().grandezza_corrente(), std::string("MUF3000F2"));
-        QTest::keyClick(w->focusWidget(), Qt::Key_Down);
-        QCOMPARE(testo(*w, "Text15"), QString());
-        QCOMPARE(pixel_rossi(*w), 0);
     }
 
     void underACommaLocaleNumbersKeepTheirPoint() {
