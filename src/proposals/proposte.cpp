@@ -1,0 +1,246 @@
+#include "proposals/proposte.h"
+
+#include "display/geometria_grafico.h"
+#include "proposals/tracce.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace velaris {
+
+namespace {
+
+using proposte_detail::eco;
+using proposte_detail::tracce;
+
+/// Echoes whose trace starts below this virtual height belong to the E
+/// region (E and sporadic E), the others to the F region.
+constexpr double limite_e_f = 160.0;
+
+/// How far back along a trace its rise toward a critical frequency is looked for.
+constexpr double tratto_cuspide = 0.5;
+/// A trace ends at a critical frequency when its last echo reaches this far
+/// above the lowest leading edge of that stretch: a sporadic-E trace, flat up
+/// to its end, stays well below.
+constexpr double salita_cuspide = 35.0;
+
+/// The extraordinary trace runs about half the gyrofrequency above the
+/// ordinary one; gyrofrequencies of 0.6 to 2 MHz cover the stations of the
+/// world.
+constexpr double separazione_x_minima = 0.3;
+constexpr double separazione_x_massima = 1.0;
+
+/// A trace that ends where its leading edge has climbed steeply: the
+/// penetration of a layer, or the top of the ionogram.
+struct cuspide {
+    int eco = -1;
+    double frequenza = 0; ///< between the last echo and the first record without it
+    double bordo = 0;     ///< leading edge of the last echo
+    double minimo = 0;    ///< lowest leading edge of the stretch before it
+};
+
+/// What the rules found, in MHz and km, before it becomes plot points.
+struct valori {
+    std::optional<double> fmin, hE, foE, foEs, hEs, hF, foF1, foF2;
+    double f_fmin = 0, f_hE = 0, f_hEs = 0, f_hF = 0; ///< where the heights were read
+    double h_fmin = 0, h_foE = 0, h_foEs = 0, h_foF1 = 0, h_foF2 = 0;
+};
+
+const eco& echo(const tracce& t, int k) {
+    return t.echi[static_cast<std::size_t>(k)];
+}
+
+std::vector<cuspide> trova_cuspidi(const tracce& t) {
+    std::vector<bool> continuato(t.echi.size(), false);
+    for (const eco& e : t.echi)
+        if (e.precedente >= 0) continuato[static_cast<std::size_t>(e.precedente)] = true;
+    std::vector<cuspide> cuspidi;
+    for (int k = 0; k < static_cast<int>(t.echi.size()); ++k) {
+        const eco& fine = echo(t, k);
+        if (fine.multiplo || continuato[static_cast<std::size_t>(k)]) continue;
+        const double f = t.frequenza(fine.colonna);
+        double minimo = fine.bordo;
+        int lunghezza = 1;
+        for (int p = fine.precedente;
+             p >= 0 && t.frequenza(echo(t, p).colonna) >= f - tratto_cuspide;
+             p = echo(t, p).precedente) {
+            minimo = std::min(minimo, echo(t, p).bordo);
+            ++lunghezza;
+        }
+        const double cima = proposte_detail::altezza_cella(fine.alto);
+        if (lunghezza >= 3 && cima - minimo >= salita_cuspide && fine.bordo > minimo)
+            cuspidi.push_back({k, f + t.passo / 2, fine.bordo, minimo});
+    }
+    std::sort(cuspidi.begin(), cuspidi.end(),
+              [](const cuspide& a, const cuspide& b) { return a.frequenza < b.frequenza; });
+    return cuspidi;
+}
+
+/// Lowest leading edge along the whole trace that ends in echo k, within the
+/// E region, and the frequency where it lies.
+std::pair<double, double> base_traccia(const tracce& t, int k) {
+    double minimo = echo(t, k).bordo, frequenza = t.frequenza(echo(t, k).colonna);
+    for (int p = k; p >= 0; p = echo(t, p).precedente)
+        if (echo(t, p).bordo < minimo) {
+            minimo = echo(t, p).bordo;
+            frequenza = t.frequenza(echo(t, p).colonna);
+        }
+    return {minimo, frequenza};
+}
+
+void strato_e(const tracce& t, const std::vector<cuspide>& cuspidi, valori& v) {
+    // The ordinary E cusp is the first; its extraordinary twin, when seen,
+    // lies further up.
+    for (const cuspide& c : cuspidi) {
+        if (c.minimo >= limite_e_f) continue;
+        v.foE = c.frequenza;
+        v.h_foE = c.bordo;
+        const auto [minimo, frequenza] = base_traccia(t, c.eco);
+        v.hE = minimo;
+        v.f_hE = frequenza;
+        return;
+    }
+}
+
+/// The lowest first-hop echo of record c in the E region, or nullptr.
+const eco* eco_e(const tracce& t, int c) {
+    for (int k = t.inizio[static_cast<std::size_t>(c)];
+         k < t.inizio[static_cast<std::size_t>(c) + 1]; ++k)
+        if (!echo(t, k).multiplo && echo(t, k).bordo < limite_e_f) return &echo(t, k);
+    return nullptr;
+}
+
+void strato_es(const tracce& t, const std::vector<cuspide>& cuspidi, valori& v) {
+    // Sporadic E: an E-region trace that goes on past the E cusp (or stands
+    // alone, by night) and ends flat, without climbing to a cusp.
+    const int da =
+        v.foE ? static_cast<int>(std::ceil((*v.foE - t.frequenza_iniziale) / t.passo)) : 0;
+    int ultima = -1;
+    for (int c = std::max(0, da); c < t.colonne; ++c)
+        if (eco_e(t, c)) ultima = c;
+    if (ultima < 0) return;
+    const eco& fine = *eco_e(t, ultima);
+    for (const cuspide& c : cuspidi)
+        if (&echo(t, c.eco) == &fine) return;
+    // Walk down in frequency while the E-region echo goes on (gaps of a
+    // record allowed), keeping the lowest leading edge.
+    double minimo = fine.bordo, f_minimo = t.frequenza(ultima);
+    int prima = ultima;
+    for (int c = ultima - 1; c >= std::max(0, da) && prima - c <= 2; --c)
+        if (const eco* e = eco_e(t, c)) {
+            prima = c;
+            if (e->bordo < minimo) {
+                minimo = e->bordo;
+                f_minimo = t.frequenza(c);
+            }
+        }
+    if (t.frequenza(ultima) - t.frequenza(prima) < 0.2) return;
+    v.foEs = t.frequenza(ultima) + t.passo / 2;
+    v.h_foEs = fine.bordo;
+    v.hEs = minimo;
+    v.f_hEs = f_minimo;
+}
+
+void strato_f(const tracce& t, const std::vector<cuspide>& cuspidi, valori& v) {
+    // h'F: the lowest first-hop echo above the E cusp on a trace that did not
+    // climb out of the E region.
+    const double sopra = v.foE ? *v.foE : 0.0;
+    double f_cima = -1;
+    for (const eco& e : t.echi) {
+        const double f = t.frequenza(e.colonna);
+        if (e.multiplo || f <= sopra || e.bordo < limite_e_f || e.minimo_catena < limite_e_f)
+            continue;
+        f_cima = std::max(f_cima, f);
+        if (!v.hF || e.bordo < *v.hF) {
+            v.hF = e.bordo;
+            v.f_hF = f;
+        }
+    }
+    if (f_cima < 0) return;
+
+    std::vector<cuspide> f_cuspidi;
+    for (const cuspide& c : cuspidi)
+        if (c.minimo >= limite_e_f && c.frequenza > sopra) f_cuspidi.push_back(c);
+    if (f_cuspidi.empty()) return;
+
+    // foF2: among the cusps near the top of the F echoes, the highest one is
+    // the extraordinary trace's when an ordinary one ends 0.3 to 1 MHz
+    // below it; alone, it is taken for the ordinary trace.
+    const cuspide& piu_alta = f_cuspidi.back();
+    if (piu_alta.frequenza < f_cima - separazione_x_massima) return;
+    const cuspide* ordinaria = &piu_alta;
+    for (const cuspide& c : f_cuspidi) {
+        const double distanza = piu_alta.frequenza - c.frequenza;
+        if (distanza >= separazione_x_minima && distanza <= separazione_x_massima) {
+            ordinaria = &c;
+            break;
+        }
+    }
+    v.foF2 = ordinaria->frequenza;
+    v.h_foF2 = ordinaria->bordo;
+
+    // foF1: the first F cusp well below foF2, where the F2 trace takes over.
+    for (const cuspide& c : f_cuspidi) {
+        if (c.frequenza > *v.foF2 - 2 * separazione_x_minima) break;
+        v.foF1 = c.frequenza;
+        v.h_foF1 = c.bordo;
+        break;
+    }
+}
+
+valori analizza(const dati_ionogramma& dati) {
+    valori v;
+    if (!(dati.passo_frequenza > 0)) return v;
+    const tracce t = proposte_detail::trova_tracce(dati);
+    for (int c = 0; c < t.colonne && !v.fmin; ++c)
+        for (int k = t.inizio[static_cast<std::size_t>(c)];
+             k < t.inizio[static_cast<std::size_t>(c) + 1]; ++k)
+            if (!echo(t, k).multiplo) {
+                v.fmin = t.frequenza(c);
+                v.h_fmin = echo(t, k).bordo;
+                break;
+            }
+    const std::vector<cuspide> cuspidi = trova_cuspidi(t);
+    strato_e(t, cuspidi, v);
+    strato_es(t, cuspidi, v);
+    strato_f(t, cuspidi, v);
+    return v;
+}
+
+/// The plot point of a frequency and a virtual height: the one place where
+/// the proposals meet the plot's coordinates. None off the plot.
+std::optional<punto_grafico> punto(double frequenza, double altezza) {
+    const int x = static_cast<int>(std::lround(geometria_grafico::x_frequenza(frequenza)));
+    const int y = static_cast<int>(std::lround(geometria_grafico::y_altezza(altezza)));
+    if (!geometria_grafico::sul_grafico(x, y)) return std::nullopt;
+    return punto_grafico{x, y};
+}
+
+} // namespace
+
+std::vector<proposta> proposte(const dati_ionogramma& dati) {
+    const valori v = analizza(dati);
+    std::vector<proposta> elenco;
+    const auto aggiungi = [&](std::string_view chiave, const std::optional<double>& valore,
+                              double frequenza, double altezza) {
+        if (!valore) return;
+        if (const auto p = punto(frequenza, altezza)) elenco.push_back({chiave, *p});
+    };
+    aggiungi("fmin", v.fmin, v.fmin.value_or(0), v.h_fmin);
+    aggiungi("hE", v.hE, v.f_hE, v.hE.value_or(0));
+    aggiungi("foE", v.foE, v.foE.value_or(0), v.h_foE);
+    aggiungi("foEs", v.foEs, v.foEs.value_or(0), v.h_foEs);
+    aggiungi("hEs", v.hEs, v.f_hEs, v.hEs.value_or(0));
+    aggiungi("hF", v.hF, v.f_hF, v.hF.value_or(0));
+    aggiungi("foF1", v.foF1, v.foF1.value_or(0), v.h_foF1);
+    aggiungi("foF2", v.foF2, v.foF2.value_or(0), v.h_foF2);
+    return elenco;
+}
+
+std::optional<proposta> proponi(const dati_ionogramma& dati, std::string_view chiave) {
+    for (const proposta& p : proposte(dati))
+        if (p.chiave == chiave) return p;
+    return std::nullopt;
+}
+
+} // namespace velaris

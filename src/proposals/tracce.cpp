@@ -1,0 +1,219 @@
+#include "proposals/tracce.h"
+
+#include "display/geometria_grafico.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace velaris::proposte_detail {
+
+namespace {
+
+constexpr int altezze = dati_ionogramma::numero_altezze;
+
+/// Amplitudes are 0..255 as read and 0..254 after normalisation: a histogram
+/// of 256 bins gives medians without sorting.
+using istogramma = std::array<int, 256>;
+
+int livello(std::int16_t a) {
+    return std::clamp<int>(a, 0, 255);
+}
+
+int quantile(const istogramma& h, int totale, double q) {
+    const int soglia = static_cast<int>(std::ceil(q * totale));
+    int somma = 0;
+    for (int v = 0; v < 256; ++v) {
+        somma += h[static_cast<std::size_t>(v)];
+        if (somma >= std::max(soglia, 1)) return v;
+    }
+    return 255;
+}
+
+/// Median plus three median absolute deviations: the level above which a
+/// cell stands out from the rest of its record or of its height. A record
+/// crossed by a broadcast carrier, or a height with clutter at every
+/// frequency, raises its own floor and nothing else.
+int sopra_il_rumore(const istogramma& h, int totale) {
+    const int mediana = quantile(h, totale, 0.5);
+    istogramma scarti{};
+    for (int v = 0; v < 256; ++v)
+        scarti[static_cast<std::size_t>(std::abs(v - mediana))] += h[static_cast<std::size_t>(v)];
+    return mediana + 3 * quantile(scarti, totale, 0.5);
+}
+
+/// Groups of touching cells (corners included) smaller than this, or spanning
+/// fewer records, are specks of noise or a carrier, not a trace.
+constexpr int celle_minime = 6;
+constexpr int colonne_minime = 3;
+
+void togli_macchie(std::vector<std::uint8_t>& maschera, int colonne) {
+    std::vector<int> gruppo;
+    std::vector<int> da_visitare;
+    std::vector<std::uint8_t> visto(maschera.size(), 0);
+    for (std::size_t inizio = 0; inizio < maschera.size(); ++inizio) {
+        if (!maschera[inizio] || visto[inizio]) continue;
+        gruppo.clear();
+        da_visitare.assign(1, static_cast<int>(inizio));
+        visto[inizio] = 1;
+        int prima = colonne, ultima = -1;
+        while (!da_visitare.empty()) {
+            const int k = da_visitare.back();
+            da_visitare.pop_back();
+            gruppo.push_back(k);
+            const int c = k / altezze, j = k % altezze;
+            prima = std::min(prima, c);
+            ultima = std::max(ultima, c);
+            for (int dc = -1; dc <= 1; ++dc)
+                for (int dj = -1; dj <= 1; ++dj) {
+                    const int cc = c + dc, jj = j + dj;
+                    if (cc < 0 || cc >= colonne || jj < 0 || jj >= altezze) continue;
+                    const auto v = static_cast<std::size_t>(cc * altezze + jj);
+                    if (maschera[v] && !visto[v]) {
+                        visto[v] = 1;
+                        da_visitare.push_back(static_cast<int>(v));
+                    }
+                }
+        }
+        if (static_cast<int>(gruppo.size()) < celle_minime || ultima - prima + 1 < colonne_minime)
+            for (const int k : gruppo)
+                maschera[static_cast<std::size_t>(k)] = 0;
+    }
+}
+
+bool si_toccano(const eco& a, const eco& b) {
+    return a.basso - 1 <= b.alto && b.basso - 1 <= a.alto;
+}
+
+/// A run two or three times as high as a stronger run below it in the same
+/// record is taken for a multiple hop of that echo.
+void segna_multipli(tracce& t) {
+    for (int c = 0; c < t.colonne; ++c)
+        for (int a = t.inizio[static_cast<std::size_t>(c)];
+             a < t.inizio[static_cast<std::size_t>(c) + 1]; ++a) {
+            eco& alto = t.echi[static_cast<std::size_t>(a)];
+            for (int b = t.inizio[static_cast<std::size_t>(c)]; b < a; ++b) {
+                const eco& basso = t.echi[static_cast<std::size_t>(b)];
+                if (basso.multiplo || basso.picco < alto.picco) continue;
+                for (const int k : {2, 3})
+                    if (std::abs(alto.bordo - k * basso.bordo) <= 4.5 * (k + 1))
+                        alto.multiplo = true;
+            }
+        }
+}
+
+/// Links every first-hop run to the one it continues in the record before
+/// (or the one before that, across a record lost to interference): the run
+/// it overlaps most.
+void collega(tracce& t) {
+    for (int c = 0; c < t.colonne; ++c)
+        for (int a = t.inizio[static_cast<std::size_t>(c)];
+             a < t.inizio[static_cast<std::size_t>(c) + 1]; ++a) {
+            eco& e = t.echi[static_cast<std::size_t>(a)];
+            e.minimo_catena = e.bordo;
+            if (e.multiplo) continue;
+            for (int indietro = 1; indietro <= 2 && e.precedente < 0 && c - indietro >= 0;
+                 ++indietro) {
+                int migliore = -1, sovrapposte = -1;
+                const auto cp = static_cast<std::size_t>(c - indietro);
+                for (int b = t.inizio[cp]; b < t.inizio[cp + 1]; ++b) {
+                    const eco& p = t.echi[static_cast<std::size_t>(b)];
+                    if (p.multiplo || !si_toccano(e, p)) continue;
+                    const int comune = std::min(e.alto, p.alto) - std::max(e.basso, p.basso);
+                    if (comune > sovrapposte) {
+                        sovrapposte = comune;
+                        migliore = b;
+                    }
+                }
+                if (migliore >= 0) {
+                    e.precedente = migliore;
+                    e.minimo_catena =
+                        std::min(e.bordo, t.echi[static_cast<std::size_t>(migliore)].minimo_catena);
+                }
+            }
+        }
+}
+
+} // namespace
+
+double altezza_cella(double j) {
+    // Cell j (1-based) is drawn with its top on plot row 4 j.
+    return geometria_grafico::altezza(4.0 * (j + 1.0));
+}
+
+tracce trova_tracce(const dati_ionogramma& dati) {
+    tracce t;
+    t.frequenza_iniziale = dati.frequenza_iniziale;
+    t.passo = dati.passo_frequenza;
+    t.colonne = std::max(0, dati.numero_frequenze);
+    if (static_cast<std::size_t>(t.colonne) * altezze > dati.ampiezze.size()) t.colonne = 0;
+    const int n = t.colonne;
+    const auto cella = [&](int c, int j) {
+        return livello(
+            dati.ampiezze[static_cast<std::size_t>(c) * altezze + static_cast<std::size_t>(j)]);
+    };
+
+    // The floor of the whole ionogram: a tenth of its strong echoes, so that
+    // the scale of the amplitudes (as read or normalised) does not matter.
+    istogramma tutte{};
+    int non_nulle = 0;
+    for (int c = 0; c < n; ++c)
+        for (int j = 0; j < altezze; ++j)
+            if (const int v = cella(c, j); v > 0) {
+                ++tutte[static_cast<std::size_t>(v)];
+                ++non_nulle;
+            }
+    const int minima = std::max(1, quantile(tutte, non_nulle, 0.995) / 10);
+
+    std::vector<int> soglia_colonna(static_cast<std::size_t>(n));
+    for (int c = 0; c < n; ++c) {
+        istogramma h{};
+        for (int j = 0; j < altezze; ++j)
+            ++h[static_cast<std::size_t>(cella(c, j))];
+        soglia_colonna[static_cast<std::size_t>(c)] = sopra_il_rumore(h, altezze);
+    }
+    std::array<int, altezze> soglia_riga{};
+    for (int j = 0; j < altezze; ++j) {
+        istogramma h{};
+        for (int c = 0; c < n; ++c)
+            ++h[static_cast<std::size_t>(cella(c, j))];
+        soglia_riga[static_cast<std::size_t>(j)] = sopra_il_rumore(h, n);
+    }
+
+    std::vector<std::uint8_t> maschera(static_cast<std::size_t>(n) * altezze, 0);
+    for (int c = 0; c < n; ++c)
+        for (int j = 0; j < altezze; ++j) {
+            const int s = std::max({minima, soglia_colonna[static_cast<std::size_t>(c)],
+                                    soglia_riga[static_cast<std::size_t>(j)]});
+            maschera[static_cast<std::size_t>(c * altezze + j)] = cella(c, j) > s;
+        }
+    togli_macchie(maschera, n);
+
+    t.inizio.reserve(static_cast<std::size_t>(n) + 1);
+    for (int c = 0; c < n; ++c) {
+        t.inizio.push_back(static_cast<int>(t.echi.size()));
+        for (int j = 0; j < altezze;) {
+            if (!maschera[static_cast<std::size_t>(c * altezze + j)]) {
+                ++j;
+                continue;
+            }
+            eco e;
+            e.colonna = c;
+            e.basso = j;
+            while (j < altezze && maschera[static_cast<std::size_t>(c * altezze + j)])
+                e.picco = std::max(e.picco, cella(c, j++));
+            e.alto = j - 1;
+            int bordo = e.basso;
+            while (2 * cella(c, bordo) < e.picco)
+                ++bordo;
+            e.bordo = altezza_cella(bordo);
+            t.echi.push_back(e);
+        }
+    }
+    t.inizio.push_back(static_cast<int>(t.echi.size()));
+    segna_multipli(t);
+    collega(t);
+    return t;
+}
+
+} // namespace velaris::proposte_detail
