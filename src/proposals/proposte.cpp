@@ -29,6 +29,10 @@ constexpr double salita_cuspide = 35.0;
 /// world.
 constexpr double separazione_x_minima = 0.3;
 constexpr double separazione_x_massima = 1.0;
+/// One height cell of the sounder, km.
+constexpr double cella = 4.5;
+/// Traces that start this close to the first F echo are taken for ordinary.
+constexpr double inizio_ordinaria = 0.25;
 
 /// A trace that ends where its leading edge has climbed steeply: the
 /// penetration of a layer, or the top of the ionogram.
@@ -123,17 +127,29 @@ void strato_es(const tracce& t, const std::vector<cuspide>& cuspidi, valori& v) 
     for (const cuspide& c : cuspidi)
         if (&echo(t, c.eco) == &fine) return;
     // Walk down in frequency while the E-region echo goes on (gaps of a
-    // record allowed), keeping the lowest leading edge.
-    double minimo = fine.bordo, f_minimo = t.frequenza(ultima);
+    // record allowed). Its height is the one most of it keeps: where the
+    // normal E trace runs below it, that one is lower.
+    std::vector<double> bordi;
     int prima = ultima;
-    for (int c = ultima - 1; c >= std::max(0, da) && prima - c <= 2; --c)
+    for (int c = ultima; c >= std::max(0, da) && prima - c <= 2; --c)
         if (const eco* e = eco_e(t, c)) {
             prima = c;
-            if (e->bordo < minimo) {
-                minimo = e->bordo;
-                f_minimo = t.frequenza(c);
-            }
+            bordi.push_back(e->bordo);
         }
+    std::sort(bordi.begin(), bordi.end());
+    double piu_frequente = bordi.front();
+    std::size_t volte = 0;
+    for (std::size_t a = 0, b = 0; a < bordi.size(); a = b) {
+        while (b < bordi.size() && bordi[b] == bordi[a])
+            ++b;
+        if (b - a > volte) {
+            volte = b - a;
+            piu_frequente = bordi[a];
+        }
+    }
+    double minimo = piu_frequente, f_minimo = t.frequenza(ultima);
+    for (int c = ultima; c >= prima; --c)
+        if (const eco* e = eco_e(t, c); e && e->bordo == piu_frequente) f_minimo = t.frequenza(c);
     if (t.frequenza(ultima) - t.frequenza(prima) < 0.2) return;
     v.foEs = t.frequenza(ultima) + t.passo / 2;
     v.h_foEs = fine.bordo;
@@ -141,22 +157,58 @@ void strato_es(const tracce& t, const std::vector<cuspide>& cuspidi, valori& v) 
     v.f_hEs = f_minimo;
 }
 
+/// Whether a new trace starts above the cusp's last echo within the next few
+/// records: the next layer, reached through the one that ended.
+bool traccia_da_sopra(const tracce& t, const cuspide& c) {
+    const int colonna = echo(t, c.eco).colonna;
+    for (int d = colonna + 1; d <= std::min(t.colonne - 1, colonna + 3); ++d)
+        for (int k = t.inizio[static_cast<std::size_t>(d)];
+             k < t.inizio[static_cast<std::size_t>(d) + 1]; ++k) {
+            const eco& e = echo(t, k);
+            if (!e.multiplo && e.precedente < 0 && e.bordo > c.bordo + 20.0) return true;
+        }
+    return false;
+}
+
+/// The first-hop echoes of the F region above the E cusp, on traces that did
+/// not climb out of the E region.
+bool eco_f(const tracce& t, const eco& e, double sopra_e) {
+    return !e.multiplo && t.frequenza(e.colonna) > sopra_e && e.bordo >= limite_e_f &&
+           e.minimo_catena >= limite_e_f && t.lunghezza_catena(e) >= 3;
+}
+
 void strato_f(const tracce& t, const std::vector<cuspide>& cuspidi, valori& v) {
-    // h'F: the lowest first-hop echo above the E cusp on a trace that did not
-    // climb out of the E region.
     const double sopra = v.foE ? *v.foE : 0.0;
-    double f_cima = -1;
+    double f_inizio = t.frequenza(t.colonne), f_cima = -1;
+    for (const eco& e : t.echi)
+        if (eco_f(t, e, sopra)) {
+            f_inizio = std::min(f_inizio, t.frequenza(e.colonna));
+            f_cima = std::max(f_cima, t.frequenza(e.colonna));
+        }
+    if (f_cima < 0) return;
+    // The ordinary trace is the one the F echoes begin with: the
+    // extraordinary one starts at least 0.3 MHz later and, cut less by the
+    // absorption, may reach lower.
+    const auto ordinaria = [&](const eco& e) {
+        return t.frequenza(echo(t, e.radice).colonna) < f_inizio + inizio_ordinaria;
+    };
+
+    // h'F: the lowest leading edge of the ordinary trace. When the F echoes
+    // do not start at the E cusp but where an E-region trace still runs
+    // below them, a sporadic E layer is screening their lower part, and
+    // what is seen of the trace need not hold its lowest point.
+    for (const eco& e : t.echi)
+        if (eco_f(t, e, sopra) && ordinaria(e) && (!v.hF || e.bordo < *v.hF)) {
+            v.hF = e.bordo;
+            v.f_hF = t.frequenza(e.colonna);
+        }
+    const bool dalla_cuspide_e = v.foE && f_inizio <= *v.foE + separazione_x_minima;
     for (const eco& e : t.echi) {
         const double f = t.frequenza(e.colonna);
-        if (e.multiplo || f <= sopra || e.bordo < limite_e_f || e.minimo_catena < limite_e_f)
-            continue;
-        f_cima = std::max(f_cima, f);
-        if (!v.hF || e.bordo < *v.hF) {
-            v.hF = e.bordo;
-            v.f_hF = f;
-        }
+        if (!dalla_cuspide_e && !e.multiplo && e.bordo < limite_e_f &&
+            f >= f_inizio - inizio_ordinaria && f <= f_inizio)
+            v.hF.reset();
     }
-    if (f_cima < 0) return;
 
     std::vector<cuspide> f_cuspidi;
     for (const cuspide& c : cuspidi)
@@ -168,20 +220,22 @@ void strato_f(const tracce& t, const std::vector<cuspide>& cuspidi, valori& v) {
     // below it; alone, it is taken for the ordinary trace.
     const cuspide& piu_alta = f_cuspidi.back();
     if (piu_alta.frequenza < f_cima - separazione_x_massima) return;
-    const cuspide* ordinaria = &piu_alta;
+    const cuspide* fo = &piu_alta;
     for (const cuspide& c : f_cuspidi) {
         const double distanza = piu_alta.frequenza - c.frequenza;
         if (distanza >= separazione_x_minima && distanza <= separazione_x_massima) {
-            ordinaria = &c;
+            fo = &c;
             break;
         }
     }
-    v.foF2 = ordinaria->frequenza;
-    v.h_foF2 = ordinaria->bordo;
+    v.foF2 = fo->frequenza;
+    v.h_foF2 = fo->bordo;
 
-    // foF1: the first F cusp well below foF2, where the F2 trace takes over.
+    // foF1: the first F cusp well below foF2 where the F2 trace takes over,
+    // coming down from above in the next records.
     for (const cuspide& c : f_cuspidi) {
         if (c.frequenza > *v.foF2 - 2 * separazione_x_minima) break;
+        if (!traccia_da_sopra(t, c) || !ordinaria(echo(t, c.eco))) continue;
         v.foF1 = c.frequenza;
         v.h_foF1 = c.bordo;
         break;

@@ -81,6 +81,9 @@ void togli_macchie(std::vector<std::uint8_t>& maschera, int colonne) {
     }
 }
 
+/// Half a height cell plus the rounding of the leading edge, per hop.
+constexpr double tolleranza_multiplo = 4.5;
+
 bool si_toccano(const eco& a, const eco& b) {
     return a.basso - 1 <= b.alto && b.basso - 1 <= a.alto;
 }
@@ -95,8 +98,12 @@ void segna_multipli(tracce& t) {
             for (int b = t.inizio[static_cast<std::size_t>(c)]; b < a; ++b) {
                 const eco& basso = t.echi[static_cast<std::size_t>(b)];
                 if (basso.multiplo || basso.picco < alto.picco) continue;
+                // Where the ordinary and extraordinary traces run together
+                // the lower run is thick: its multiple may come from any of it.
+                const double cima = altezza_cella(basso.alto);
                 for (const int k : {2, 3})
-                    if (std::abs(alto.bordo - k * basso.bordo) <= 4.5 * (k + 1))
+                    if (alto.bordo >= k * basso.bordo - tolleranza_multiplo * k &&
+                        alto.bordo <= k * cima + tolleranza_multiplo * k)
                         alto.multiplo = true;
             }
         }
@@ -111,6 +118,7 @@ void collega(tracce& t) {
              a < t.inizio[static_cast<std::size_t>(c) + 1]; ++a) {
             eco& e = t.echi[static_cast<std::size_t>(a)];
             e.minimo_catena = e.bordo;
+            e.radice = a;
             if (e.multiplo) continue;
             for (int indietro = 1; indietro <= 2 && e.precedente < 0 && c - indietro >= 0;
                  ++indietro) {
@@ -127,6 +135,7 @@ void collega(tracce& t) {
                 }
                 if (migliore >= 0) {
                     e.precedente = migliore;
+                    e.radice = t.echi[static_cast<std::size_t>(migliore)].radice;
                     e.minimo_catena =
                         std::min(e.bordo, t.echi[static_cast<std::size_t>(migliore)].minimo_catena);
                 }
@@ -180,13 +189,14 @@ tracce trova_tracce(const dati_ionogramma& dati) {
         soglia_riga[static_cast<std::size_t>(j)] = sopra_il_rumore(h, n);
     }
 
+    const auto soglia = [&](int c, int j) {
+        return std::max({minima, soglia_colonna[static_cast<std::size_t>(c)],
+                         soglia_riga[static_cast<std::size_t>(j)]});
+    };
     std::vector<std::uint8_t> maschera(static_cast<std::size_t>(n) * altezze, 0);
     for (int c = 0; c < n; ++c)
-        for (int j = 0; j < altezze; ++j) {
-            const int s = std::max({minima, soglia_colonna[static_cast<std::size_t>(c)],
-                                    soglia_riga[static_cast<std::size_t>(j)]});
-            maschera[static_cast<std::size_t>(c * altezze + j)] = cella(c, j) > s;
-        }
+        for (int j = 0; j < altezze; ++j)
+            maschera[static_cast<std::size_t>(c * altezze + j)] = cella(c, j) > soglia(c, j);
     togli_macchie(maschera, n);
 
     t.inizio.reserve(static_cast<std::size_t>(n) + 1);
@@ -203,6 +213,9 @@ tracce trova_tracce(const dati_ionogramma& dati) {
             while (j < altezze && maschera[static_cast<std::size_t>(c * altezze + j)])
                 e.picco = std::max(e.picco, cella(c, j++));
             e.alto = j - 1;
+            // A lone weak cell touching a trace by a corner would pass for
+            // its continuation.
+            if (e.alto == e.basso && e.picco < 2 * soglia(c, e.basso)) continue;
             int bordo = e.basso;
             while (2 * cella(c, bordo) < e.picco)
                 ++bordo;
@@ -213,6 +226,9 @@ tracce trova_tracce(const dati_ionogramma& dati) {
     t.inizio.push_back(static_cast<int>(t.echi.size()));
     segna_multipli(t);
     collega(t);
+    t.echi_radice.assign(t.echi.size(), 0);
+    for (const eco& e : t.echi)
+        if (e.radice >= 0) ++t.echi_radice[static_cast<std::size_t>(e.radice)];
     return t;
 }
 

@@ -20,6 +20,7 @@ struct eco {
     bool multiplo = false;    ///< 2 or 3 times the height of a stronger echo below it
     int precedente = -1;      ///< index of the echo it continues in an earlier record, or -1
     double minimo_catena = 0; ///< lowest leading edge along the chain of `precedente`
+    int radice = -1;          ///< index of the first echo of that chain
 };
 
 struct tracce {
@@ -29,7 +30,12 @@ struct tracce {
     std::vector<eco> echi;   ///< by record, then by height
     std::vector<int> inizio; ///< echi of record c: [inizio[c], inizio[c + 1])
 
+    std::vector<int> echi_radice; ///< by echo index: how many echoes share its chain's root
+
     double frequenza(int colonna) const { return frequenza_iniziale + colonna * passo; }
+    int lunghezza_catena(const eco& e) const {
+        return e.radice < 0 ? 1 : echi_radice[static_cast<std::size_t>(e.radice)];
+    }
 };
 
 /// Height in km of height cell j (0-based), as the plot draws it.
