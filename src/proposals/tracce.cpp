@@ -81,8 +81,13 @@ void togli_macchie(std::vector<std::uint8_t>& maschera, int colonne) {
     }
 }
 
+/// One height cell of the sounder, km.
+constexpr double cella_km = 4.5;
+/// A trace that starts this far above the one it touches, and comes down
+/// after, is the next layer's, not a continuation.
+constexpr double salto_strato = 30.0;
 /// Half a height cell plus the rounding of the leading edge, per hop.
-constexpr double tolleranza_multiplo = 4.5;
+constexpr double tolleranza_multiplo = cella_km;
 
 bool si_toccano(const eco& a, const eco& b) {
     return a.basso - 1 <= b.alto && b.basso - 1 <= a.alto;
@@ -111,18 +116,20 @@ void segna_multipli(tracce& t) {
 
 /// Links every first-hop run to the one it continues in the record before
 /// (or the one before that, across a record lost to interference): the run
-/// it overlaps most.
+/// it overlaps most. Where a layer is penetrated its trace and the next
+/// layer's may touch at the top of the cusp; a run that starts far above
+/// the one it touches and is followed by lower ones is the next layer's
+/// trace coming down, and starts a chain of its own.
 void collega(tracce& t) {
+    const auto n = t.echi.size();
     for (int c = 0; c < t.colonne; ++c)
         for (int a = t.inizio[static_cast<std::size_t>(c)];
              a < t.inizio[static_cast<std::size_t>(c) + 1]; ++a) {
             eco& e = t.echi[static_cast<std::size_t>(a)];
-            e.minimo_catena = e.bordo;
-            e.radice = a;
             if (e.multiplo) continue;
             for (int indietro = 1; indietro <= 2 && e.precedente < 0 && c - indietro >= 0;
                  ++indietro) {
-                int migliore = -1, sovrapposte = -1;
+                int sovrapposte = -1;
                 const auto cp = static_cast<std::size_t>(c - indietro);
                 for (int b = t.inizio[cp]; b < t.inizio[cp + 1]; ++b) {
                     const eco& p = t.echi[static_cast<std::size_t>(b)];
@@ -130,17 +137,26 @@ void collega(tracce& t) {
                     const int comune = std::min(e.alto, p.alto) - std::max(e.basso, p.basso);
                     if (comune > sovrapposte) {
                         sovrapposte = comune;
-                        migliore = b;
+                        e.precedente = b;
                     }
-                }
-                if (migliore >= 0) {
-                    e.precedente = migliore;
-                    e.radice = t.echi[static_cast<std::size_t>(migliore)].radice;
-                    e.minimo_catena =
-                        std::min(e.bordo, t.echi[static_cast<std::size_t>(migliore)].minimo_catena);
                 }
             }
         }
+    std::vector<bool> scende(n, false);
+    for (const eco& e : t.echi)
+        if (e.precedente >= 0 && e.bordo < t.echi[static_cast<std::size_t>(e.precedente)].bordo)
+            scende[static_cast<std::size_t>(e.precedente)] = true;
+    for (std::size_t k = 0; k < n; ++k) {
+        eco& e = t.echi[k];
+        if (e.precedente >= 0 && scende[k] &&
+            e.bordo > t.echi[static_cast<std::size_t>(e.precedente)].bordo + salto_strato)
+            e.precedente = -1;
+        // Earlier records come first, so the chain before is already done.
+        const eco* p =
+            e.precedente >= 0 ? &t.echi[static_cast<std::size_t>(e.precedente)] : nullptr;
+        e.radice = p ? p->radice : static_cast<int>(k);
+        e.minimo_catena = p ? std::min(e.bordo, p->minimo_catena) : e.bordo;
+    }
 }
 
 } // namespace
