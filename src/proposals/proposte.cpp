@@ -92,11 +92,31 @@ std::pair<double, double> base_traccia(const tracce& t, int k) {
     return {minimo, frequenza};
 }
 
+/// The lowest first-hop echo of record c in the E region, or nullptr.
+const eco* eco_e(const tracce& t, int c) {
+    for (int k = t.inizio[static_cast<std::size_t>(c)];
+         k < t.inizio[static_cast<std::size_t>(c) + 1]; ++k)
+        if (!echo(t, k).multiplo && echo(t, k).bordo < limite_e_f) return &echo(t, k);
+    return nullptr;
+}
+
 void strato_e(const tracce& t, const std::vector<cuspide>& cuspidi, valori& v) {
-    // The ordinary E cusp is the first; its extraordinary twin, when seen,
-    // lies further up.
+    // The ordinary E cusp is the first, on the trace the E echoes begin
+    // with. The extraordinary one, starting at least 0.3 MHz later, is no
+    // stand-in when the ordinary cusp cannot be made out.
+    double inizio = t.frequenza(t.colonne);
+    for (const eco& e : t.echi)
+        if (!e.multiplo && e.bordo < limite_e_f && t.lunghezza_catena(e) >= 3)
+            inizio = std::min(inizio, t.frequenza(e.colonna));
     for (const cuspide& c : cuspidi) {
         if (c.minimo >= limite_e_f) continue;
+        if (t.frequenza(echo(t, echo(t, c.eco).radice).colonna) >= inizio + inizio_ordinaria)
+            return;
+        // A cusp far weaker than the flat trace beneath it is seen through a
+        // sporadic E layer, which hides the ordinary cusp: no guess then.
+        const eco& fine = echo(t, c.eco);
+        const eco* sotto = eco_e(t, fine.colonna);
+        if (sotto && sotto != &fine && sotto->picco > 2 * fine.picco) return;
         v.foE = c.frequenza;
         v.h_foE = c.bordo;
         const auto [minimo, frequenza] = base_traccia(t, c.eco);
@@ -104,14 +124,6 @@ void strato_e(const tracce& t, const std::vector<cuspide>& cuspidi, valori& v) {
         v.f_hE = frequenza;
         return;
     }
-}
-
-/// The lowest first-hop echo of record c in the E region, or nullptr.
-const eco* eco_e(const tracce& t, int c) {
-    for (int k = t.inizio[static_cast<std::size_t>(c)];
-         k < t.inizio[static_cast<std::size_t>(c) + 1]; ++k)
-        if (!echo(t, k).multiplo && echo(t, k).bordo < limite_e_f) return &echo(t, k);
-    return nullptr;
 }
 
 void strato_es(const tracce& t, const std::vector<cuspide>& cuspidi, valori& v) {

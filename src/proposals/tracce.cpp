@@ -93,8 +93,8 @@ bool si_toccano(const eco& a, const eco& b) {
     return a.basso - 1 <= b.alto && b.basso - 1 <= a.alto;
 }
 
-/// A run two or three times as high as a stronger run below it in the same
-/// record is taken for a multiple hop of that echo.
+/// A run two, three or four times as high as a stronger run below it in the
+/// same record is taken for a multiple hop of that echo.
 void segna_multipli(tracce& t) {
     for (int c = 0; c < t.colonne; ++c)
         for (int a = t.inizio[static_cast<std::size_t>(c)];
