@@ -36,6 +36,8 @@ int quantile(const istogramma& h, int totale, double q) {
 /// frequency, raises its own floor and nothing else.
 int sopra_il_rumore(const istogramma& h, int totale) {
     const int mediana = quantile(h, totale, 0.5);
+    // Half the cells or more at the median itself: no deviation to add.
+    if (2 * h[static_cast<std::size_t>(mediana)] >= totale) return mediana;
     istogramma scarti{};
     for (int v = 0; v < 256; ++v)
         scarti[static_cast<std::size_t>(std::abs(v - mediana))] += h[static_cast<std::size_t>(v)];
@@ -50,12 +52,12 @@ constexpr int colonne_minime = 3;
 void togli_macchie(std::vector<std::uint8_t>& maschera, int colonne) {
     std::vector<int> gruppo;
     std::vector<int> da_visitare;
-    std::vector<std::uint8_t> visto(maschera.size(), 0);
+    // 1: above the noise; 3: above it and already reached.
     for (std::size_t inizio = 0; inizio < maschera.size(); ++inizio) {
-        if (!maschera[inizio] || visto[inizio]) continue;
+        if (maschera[inizio] != 1) continue;
         gruppo.clear();
         da_visitare.assign(1, static_cast<int>(inizio));
-        visto[inizio] = 1;
+        maschera[inizio] = 3;
         int prima = colonne, ultima = -1;
         while (!da_visitare.empty()) {
             const int k = da_visitare.back();
@@ -69,8 +71,8 @@ void togli_macchie(std::vector<std::uint8_t>& maschera, int colonne) {
                     const int cc = c + dc, jj = j + dj;
                     if (cc < 0 || cc >= colonne || jj < 0 || jj >= altezze) continue;
                     const auto v = static_cast<std::size_t>(cc * altezze + jj);
-                    if (maschera[v] && !visto[v]) {
-                        visto[v] = 1;
+                    if (maschera[v] == 1) {
+                        maschera[v] = 3;
                         da_visitare.push_back(static_cast<int>(v));
                     }
                 }
@@ -178,32 +180,41 @@ tracce trova_tracce(const dati_ionogramma& dati) {
             dati.ampiezze[static_cast<std::size_t>(c) * altezze + static_cast<std::size_t>(j)]);
     };
 
-    // The floor of the whole ionogram: a tenth of its strong echoes, so that
-    // the scale of the amplitudes (as read or normalised) does not matter.
+    // One pass over the matrix gathers the amplitudes of every record, of
+    // every height and of the whole ionogram.
     istogramma tutte{};
-    int non_nulle = 0;
-    for (int c = 0; c < n; ++c)
-        for (int j = 0; j < altezze; ++j)
-            if (const int v = cella(c, j); v > 0) {
-                ++tutte[static_cast<std::size_t>(v)];
-                ++non_nulle;
-            }
-    const int minima = std::max(1, quantile(tutte, non_nulle, 0.995) / 10);
-
+    std::vector<istogramma> righe(altezze, istogramma{});
     std::vector<int> soglia_colonna(static_cast<std::size_t>(n));
+    // Most cells hold no echo: they are counted as the rest.
+    int non_nulle = 0;
     for (int c = 0; c < n; ++c) {
-        istogramma h{};
-        for (int j = 0; j < altezze; ++j)
-            ++h[static_cast<std::size_t>(cella(c, j))];
-        soglia_colonna[static_cast<std::size_t>(c)] = sopra_il_rumore(h, altezze);
+        istogramma colonna{};
+        for (int j = 0; j < altezze; ++j) {
+            const auto v = static_cast<std::size_t>(cella(c, j));
+            if (v == 0) continue;
+            ++colonna[v];
+            ++righe[static_cast<std::size_t>(j)][v];
+            ++tutte[v];
+        }
+        int nella_colonna = 0;
+        for (const int k : colonna)
+            nella_colonna += k;
+        colonna[0] = altezze - nella_colonna;
+        non_nulle += nella_colonna;
+        soglia_colonna[static_cast<std::size_t>(c)] = sopra_il_rumore(colonna, altezze);
     }
     std::array<int, altezze> soglia_riga{};
     for (int j = 0; j < altezze; ++j) {
-        istogramma h{};
-        for (int c = 0; c < n; ++c)
-            ++h[static_cast<std::size_t>(cella(c, j))];
-        soglia_riga[static_cast<std::size_t>(j)] = sopra_il_rumore(h, n);
+        istogramma& riga = righe[static_cast<std::size_t>(j)];
+        int nella_riga = 0;
+        for (const int k : riga)
+            nella_riga += k;
+        riga[0] = n - nella_riga;
+        soglia_riga[static_cast<std::size_t>(j)] = sopra_il_rumore(riga, n);
     }
+    // The floor of the whole ionogram: a tenth of its strong echoes, so that
+    // the scale of the amplitudes (as read or normalised) does not matter.
+    const int minima = std::max(1, quantile(tutte, non_nulle, 0.995) / 10);
 
     const auto soglia = [&](int c, int j) {
         return std::max({minima, soglia_colonna[static_cast<std::size_t>(c)],
@@ -212,7 +223,8 @@ tracce trova_tracce(const dati_ionogramma& dati) {
     std::vector<std::uint8_t> maschera(static_cast<std::size_t>(n) * altezze, 0);
     for (int c = 0; c < n; ++c)
         for (int j = 0; j < altezze; ++j)
-            maschera[static_cast<std::size_t>(c * altezze + j)] = cella(c, j) > soglia(c, j);
+            if (const int v = cella(c, j); v > 0)
+                maschera[static_cast<std::size_t>(c * altezze + j)] = v > soglia(c, j);
     togli_macchie(maschera, n);
 
     t.inizio.reserve(static_cast<std::size_t>(n) + 1);
