@@ -163,6 +163,9 @@ void strato_es(const tracce& t, const std::vector<cuspide>& cuspidi, valori& v) 
     for (int c = ultima; c >= prima; --c)
         if (const eco* e = eco_e(t, c); e && e->bordo == piu_frequente) f_minimo = t.frequenza(c);
     if (t.frequenza(ultima) - t.frequenza(prima) < 0.2) return;
+    // A trace that climbs at its end is a cusp running into the next layer,
+    // even where the two touch and no end shows.
+    if (proposte_detail::altezza_cella(fine.alto) - piu_frequente >= salita_cuspide) return;
     v.foEs = t.frequenza(ultima) + t.passo / 2;
     v.h_foEs = fine.bordo;
     v.hEs = minimo;
