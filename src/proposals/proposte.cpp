@@ -29,8 +29,6 @@ constexpr double salita_cuspide = 35.0;
 /// world.
 constexpr double separazione_x_minima = 0.3;
 constexpr double separazione_x_massima = 1.0;
-/// One height cell of the sounder, km.
-constexpr double cella = 4.5;
 /// Traces that start this close to the first F echo are taken for ordinary.
 constexpr double inizio_ordinaria = 0.25;
 
@@ -46,7 +44,7 @@ struct cuspide {
 /// What the rules found, in MHz and km, before it becomes plot points.
 struct valori {
     std::optional<double> fmin, hE, foE, foEs, hEs, hF, foF1, foF2;
-    double f_fmin = 0, f_hE = 0, f_hEs = 0, f_hF = 0; ///< where the heights were read
+    double f_hE = 0, f_hEs = 0, f_hF = 0; ///< where the heights were read
     double h_fmin = 0, h_foE = 0, h_foEs = 0, h_foF1 = 0, h_foF2 = 0;
 };
 
