@@ -59,7 +59,11 @@ std::vector<cuspide> trova_cuspidi(const tracce& t) {
     std::vector<cuspide> cuspidi;
     for (int k = 0; k < static_cast<int>(t.echi.size()); ++k) {
         const eco& fine = echo(t, k);
-        if (fine.multiplo || continuato[static_cast<std::size_t>(k)]) continue;
+        // A trace still going at the end of the sweep has its critical
+        // frequency beyond it.
+        if (fine.multiplo || continuato[static_cast<std::size_t>(k)] ||
+            fine.colonna == t.colonne - 1)
+            continue;
         const double f = t.frequenza(fine.colonna);
         double minimo = fine.bordo;
         int lunghezza = 1;
@@ -78,8 +82,8 @@ std::vector<cuspide> trova_cuspidi(const tracce& t) {
     return cuspidi;
 }
 
-/// Lowest leading edge along the whole trace that ends in echo k, within the
-/// E region, and the frequency where it lies.
+/// Lowest leading edge along the whole trace that ends in echo k, and the
+/// frequency where it lies.
 std::pair<double, double> base_traccia(const tracce& t, int k) {
     double minimo = echo(t, k).bordo, frequenza = t.frequenza(echo(t, k).colonna);
     for (int p = k; p >= 0; p = echo(t, p).precedente)
