@@ -79,7 +79,7 @@ double minimo(const traccia& t) {
 }
 
 const traccia f_notte{1.6, 5.0, 250, 5.0};
-const traccia x_notte{2.3, 5.7, 250, 5.0, 0, 120, 0.7};
+const traccia x_notte{2.3, 5.7, 240, 5.0, 0, 120, 0.7}; // starts lower than the o trace
 const traccia e_giorno{2.0, 3.0, 100, 3.0};
 const traccia f_giorno{3.0, 8.0, 220, 8.0, 3.0};
 const traccia f1{3.0, 4.4, 200, 4.4, 3.0};
@@ -114,6 +114,13 @@ const caso casi[] = {
     {"night sporadic E screening the F foot",
      {es_notte, {1.6, 5.0, 250, 5.0, 0, 60}},
      {{"fmin", 1.6}, {"foEs", 3.5}, {"hEs", minimo(es_notte)}, {"foF2", 5.0}}},
+    {"night sporadic E and its second hop below the F trace",
+     {{1.6, 2.5, 105, 0, 0, 220}, {1.6, 2.5, 105, 0, 0, 90, 0, 2}, {3.0, 5.0, 250, 5.0}},
+     {{"fmin", 1.6},
+      {"foEs", 2.5},
+      {"hEs", 105},
+      {"hF", minimo({3.0, 5.0, 250, 5.0})},
+      {"foF2", 5.0}}},
 };
 
 void PrintTo(const caso& c, std::ostream* os) {
