@@ -54,6 +54,7 @@ monkey: configure
 
 bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/velaris-bench
+	$(BUILD_DIR)/velaris-accuracy
 
 # The .deb of every program, with the menu entry, the icon and the manual pages:
 # build/velaris_<version>_<arch>.deb.

@@ -56,6 +56,10 @@ bool file_di(const fs::path& argomento, std::vector<fs::path>& file) {
         return false;
     }
     std::sort(trovati.begin(), trovati.end());
+    if (trovati.empty()) {
+        segnala(argomento.string() + ": no .rdf files in this folder");
+        return false;
+    }
     file.insert(file.end(), trovati.begin(), trovati.end());
     return true;
 }
