@@ -4,6 +4,7 @@
 // what the day costs the operator in aimed clicks with and without them.
 
 #include "accettazione.h"
+#include "base/numeri.h"
 #include "ionogram/lettore_rdf.h"
 #include "proposals/proposte.h"
 #include "verita.h"
@@ -20,20 +21,20 @@ namespace {
 
 struct criterio {
     double tolleranza;
-    const char* unita;
+    const char* testo;     ///< the tolerance as the table shows it
     const char* obiettivo; ///< the share required within tolerance, where one is set
 };
 
 /// In the order of chiavi_proposte.
 constexpr std::array<criterio, 8> criteri = {{
-    {0.2, "MHz", "90%"},
-    {10, "km", "90%"},
-    {0.1, "MHz", "90%"},
-    {0.2, "MHz", ""},
-    {10, "km", ""},
-    {10, "km", "90%"},
-    {0.1, "MHz", ""},
-    {0.2, "MHz", "90%"},
+    {0.2, "0.2 MHz", "90%"},
+    {10, "10 km", "90%"},
+    {0.1, "0.1 MHz", "90%"},
+    {0.2, "0.2 MHz", "-"},
+    {10, "10 km", "-"},
+    {10, "10 km", "90%"},
+    {0.1, "0.1 MHz", "-"},
+    {0.2, "0.2 MHz", "90%"},
 }};
 
 struct conteggio {
@@ -46,11 +47,10 @@ std::optional<double> vero(const demo::valori_veri& v, std::size_t k) {
     return tutti[k];
 }
 
+/// A whole percentage; numbers are never printed through the locale.
 std::string percento(int parte, int totale) {
     if (totale == 0) return "-";
-    char testo[16];
-    std::snprintf(testo, sizeof testo, "%.0f%%", 100.0 * parte / totale);
-    return testo;
+    return std::to_string(std::lround(100.0 * parte / totale)) + "%";
 }
 
 } // namespace
@@ -71,7 +71,7 @@ int main() {
             conteggio& n = conti[k];
             const std::optional<double> v = vero(verita, k);
             const bool proposto = !proposti[k].empty();
-            const double errore = proposto && v ? std::abs(std::stod(proposti[k]) - *v) : 0.0;
+            const double errore = proposto && v ? std::abs(valore_numerico(proposti[k]) - *v) : 0.0;
             if (!v) {
                 n.errate += proposto;
                 continue;
@@ -98,9 +98,8 @@ int main() {
     int clic = 0, tasti = 0;
     for (std::size_t k = 0; k < criteri.size(); ++k) {
         const conteggio& n = conti[k];
-        std::printf("| %s | %g %s | %s | %d | %d (%s) | %d of %d (%s) | %d | %d (%s) |\n",
-                    std::string(chiavi_proposte[k]).c_str(), criteri[k].tolleranza,
-                    criteri[k].unita, *criteri[k].obiettivo ? criteri[k].obiettivo : "-",
+        std::printf("| %s | %s | %s | %d | %d (%s) | %d of %d (%s) | %d | %d (%s) |\n",
+                    std::string(chiavi_proposte[k]).c_str(), criteri[k].testo, criteri[k].obiettivo,
                     n.con_strato, n.entro, percento(n.entro, n.con_strato).c_str(),
                     n.entro_senza_es, n.senza_es, percento(n.entro_senza_es, n.senza_es).c_str(),
                     n.nessuna, n.errate, percento(n.errate, sondaggi).c_str());
