@@ -29,6 +29,8 @@ constexpr double salita_cuspide = 35.0;
 /// world.
 constexpr double separazione_x_minima = 0.3;
 constexpr double separazione_x_massima = 1.0;
+/// One height cell of the sounder, km.
+constexpr double cella_km = 4.5;
 /// Traces that start this close to the first F echo are taken for ordinary.
 constexpr double inizio_ordinaria = 0.25;
 
@@ -102,6 +104,13 @@ const eco* eco_e(const tracce& t, int c) {
     return nullptr;
 }
 
+/// The first-hop echoes of the F region above the E cusp, on traces that did
+/// not climb out of the E region.
+bool eco_f(const tracce& t, const eco& e, double sopra_e) {
+    return !e.multiplo && t.frequenza(e.colonna) > sopra_e && e.bordo >= limite_e_f &&
+           e.minimo_catena >= limite_e_f && t.lunghezza_catena(e) >= 3;
+}
+
 void strato_e(const tracce& t, const std::vector<cuspide>& cuspidi, valori& v) {
     // The ordinary E cusp is the first, on the trace the E echoes begin
     // with. The extraordinary one, starting at least 0.3 MHz later, is no
@@ -119,6 +128,11 @@ void strato_e(const tracce& t, const std::vector<cuspide>& cuspidi, valori& v) {
         const eco& fine = echo(t, c.eco);
         const eco* sotto = eco_e(t, fine.colonna);
         if (sotto && sotto != &fine && sotto->picco > 2 * fine.picco) return;
+        // Above foE the ordinary wave goes through to the F layer: no F
+        // trace begins below the ordinary cusp, while one does below the
+        // extraordinary cusp when that alone is made out.
+        for (const eco& e : t.echi)
+            if (eco_f(t, e, 0.0) && t.frequenza(e.colonna) < c.frequenza - t.passo) return;
         v.foE = c.frequenza;
         v.h_foE = c.bordo;
         const auto [minimo, frequenza] = base_traccia(t, c.eco);
@@ -168,6 +182,13 @@ void strato_es(const tracce& t, const std::vector<cuspide>& cuspidi, valori& v) 
     // A trace that climbs at its end is a cusp running into the next layer,
     // even where the two touch and no end shows.
     if (proposte_detail::altezza_cella(fine.alto) - piu_frequente >= salita_cuspide) return;
+    // Within reach of the E cusp's extraordinary twin, only a trace flat to
+    // a height cell all along (its last record aside) is taken for Es: the
+    // extraordinary E trace climbs on its way to its own cusp.
+    if (v.foE && t.frequenza(ultima) <= *v.foE + separazione_x_massima)
+        for (int c = ultima - 1; c >= prima; --c)
+            if (const eco* e = eco_e(t, c); e && std::abs(e->bordo - piu_frequente) > cella_km)
+                return;
     v.foEs = t.frequenza(ultima) + t.passo / 2;
     v.h_foEs = fine.bordo;
     v.hEs = minimo;
@@ -175,23 +196,23 @@ void strato_es(const tracce& t, const std::vector<cuspide>& cuspidi, valori& v) 
 }
 
 /// Whether a new trace starts above the cusp's last echo within the next few
-/// records: the next layer, reached through the one that ended.
-bool traccia_da_sopra(const tracce& t, const cuspide& c) {
+/// records (the next layer, reached through the one that ended) and none
+/// does in the records from `da` up to the cusp (then the ordinary cusp was
+/// earlier, and this one is the extraordinary twin).
+bool traccia_da_sopra(const tracce& t, const cuspide& c, int da) {
     const int colonna = echo(t, c.eco).colonna;
-    for (int d = colonna + 1; d <= std::min(t.colonne - 1, colonna + 3); ++d)
+    bool dopo = false;
+    for (int d = std::max(0, da); d <= std::min(t.colonne - 1, colonna + 3); ++d)
         for (int k = t.inizio[static_cast<std::size_t>(d)];
              k < t.inizio[static_cast<std::size_t>(d) + 1]; ++k) {
             const eco& e = echo(t, k);
-            if (!e.multiplo && e.precedente < 0 && e.bordo > c.bordo + 20.0) return true;
+            if (e.multiplo || e.precedente >= 0 || e.bordo <= c.bordo + 20.0) continue;
+            if (d > colonna)
+                dopo = true;
+            else if (d < colonna && t.lunghezza_catena(e) >= 3)
+                return false;
         }
-    return false;
-}
-
-/// The first-hop echoes of the F region above the E cusp, on traces that did
-/// not climb out of the E region.
-bool eco_f(const tracce& t, const eco& e, double sopra_e) {
-    return !e.multiplo && t.frequenza(e.colonna) > sopra_e && e.bordo >= limite_e_f &&
-           e.minimo_catena >= limite_e_f && t.lunghezza_catena(e) >= 3;
+    return dopo;
 }
 
 void strato_f(const tracce& t, const std::vector<cuspide>& cuspidi, valori& v) {
@@ -252,7 +273,9 @@ void strato_f(const tracce& t, const std::vector<cuspide>& cuspidi, valori& v) {
     // coming down from above in the next records.
     for (const cuspide& c : f_cuspidi) {
         if (c.frequenza > *v.foF2 - 2 * separazione_x_minima) break;
-        if (!traccia_da_sopra(t, c) || !ordinaria(echo(t, c.eco))) continue;
+        const int inizio_f =
+            static_cast<int>(std::lround((f_inizio - t.frequenza_iniziale) / t.passo));
+        if (!traccia_da_sopra(t, c, inizio_f + 1) || !ordinaria(echo(t, c.eco))) continue;
         v.foF1 = c.frequenza;
         v.h_foF1 = c.bordo;
         break;

@@ -85,15 +85,16 @@ void togli_macchie(std::vector<std::uint8_t>& maschera, int colonne) {
 
 /// One height cell of the sounder, km.
 constexpr double cella_km = 4.5;
+/// Where a trace climbs steeply toward a critical frequency, its runs in two
+/// records need not touch: up to this many empty cells below a run still
+/// continue it, when no run overlaps. Only upward: a trace that starts just
+/// below another (the extraordinary one) is not its continuation.
+constexpr int vuoto_massimo = 3;
 /// A trace that starts this far above the one it touches, and comes down
 /// after, is the next layer's, not a continuation.
 constexpr double salto_strato = 30.0;
 /// Half a height cell plus the rounding of the leading edge, per hop.
 constexpr double tolleranza_multiplo = cella_km;
-
-bool si_toccano(const eco& a, const eco& b) {
-    return a.basso - 1 <= b.alto && b.basso - 1 <= a.alto;
-}
 
 /// A run two, three or four times as high as a stronger run below it in the
 /// same record is taken for a multiple hop of that echo.
@@ -104,7 +105,7 @@ void segna_multipli(tracce& t) {
             eco& alto = t.echi[static_cast<std::size_t>(a)];
             for (int b = t.inizio[static_cast<std::size_t>(c)]; b < a; ++b) {
                 const eco& basso = t.echi[static_cast<std::size_t>(b)];
-                if (basso.multiplo || basso.picco < alto.picco) continue;
+                if (basso.picco < alto.picco) continue;
                 // Where the ordinary and extraordinary traces run together
                 // the lower run is thick: its multiple may come from any of it.
                 const double cima = altezza_cella(basso.alto);
@@ -118,10 +119,10 @@ void segna_multipli(tracce& t) {
 
 /// Links every first-hop run to the one it continues in the record before
 /// (or the one before that, across a record lost to interference): the run
-/// it overlaps most. Where a layer is penetrated its trace and the next
-/// layer's may touch at the top of the cusp; a run that starts far above
-/// the one it touches and is followed by lower ones is the next layer's
-/// trace coming down, and starts a chain of its own.
+/// it overlaps most or, where none overlaps, the nearest. Where a layer is penetrated its trace and
+/// the next layer's may touch at the top of the cusp; a run that starts far above the one it
+/// touches and is followed by lower ones is the next layer's trace coming down, and starts a chain
+/// of its own.
 void collega(tracce& t) {
     const auto n = t.echi.size();
     for (int c = 0; c < t.colonne; ++c)
@@ -131,12 +132,13 @@ void collega(tracce& t) {
             if (e.multiplo) continue;
             for (int indietro = 1; indietro <= 2 && e.precedente < 0 && c - indietro >= 0;
                  ++indietro) {
-                int sovrapposte = -1;
+                int sovrapposte = -2 - vuoto_massimo;
                 const auto cp = static_cast<std::size_t>(c - indietro);
                 for (int b = t.inizio[cp]; b < t.inizio[cp + 1]; ++b) {
                     const eco& p = t.echi[static_cast<std::size_t>(b)];
-                    if (p.multiplo || !si_toccano(e, p)) continue;
                     const int comune = std::min(e.alto, p.alto) - std::max(e.basso, p.basso);
+                    const bool sopra = e.basso > p.alto;
+                    if (p.multiplo || comune < (sopra ? -1 - vuoto_massimo : 0)) continue;
                     if (comune > sovrapposte) {
                         sovrapposte = comune;
                         e.precedente = b;
