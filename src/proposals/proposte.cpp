@@ -1,6 +1,6 @@
 #include "proposals/proposte.h"
 
-#include "display/geometria_grafico.h"
+#include "proposals/coordinate.h"
 #include "proposals/tracce.h"
 
 #include <algorithm>
@@ -10,7 +10,9 @@ namespace velaris {
 
 namespace {
 
+using proposte_detail::altezza_cella;
 using proposte_detail::eco;
+using proposte_detail::punto;
 using proposte_detail::tracce;
 
 /// Echoes whose trace starts below this virtual height belong to the E
@@ -75,7 +77,7 @@ std::vector<cuspide> trova_cuspidi(const tracce& t) {
             minimo = std::min(minimo, echo(t, p).bordo);
             ++lunghezza;
         }
-        const double cima = proposte_detail::altezza_cella(fine.alto);
+        const double cima = altezza_cella(fine.alto);
         if (lunghezza >= 3 && cima - minimo >= salita_cuspide && fine.bordo > minimo)
             cuspidi.push_back({k, f + t.passo / 2, fine.bordo, minimo});
     }
@@ -181,7 +183,7 @@ void strato_es(const tracce& t, const std::vector<cuspide>& cuspidi, valori& v) 
     if (t.frequenza(ultima) - t.frequenza(prima) < 0.2) return;
     // A trace that climbs at its end is a cusp running into the next layer,
     // even where the two touch and no end shows.
-    if (proposte_detail::altezza_cella(fine.alto) - piu_frequente >= salita_cuspide) return;
+    if (altezza_cella(fine.alto) - piu_frequente >= salita_cuspide) return;
     // Within reach of the E cusp's extraordinary twin, only a trace flat to
     // a height cell all along (its last record aside) is taken for Es: the
     // extraordinary E trace climbs on its way to its own cusp.
@@ -299,15 +301,6 @@ valori analizza(const dati_ionogramma& dati) {
     strato_es(t, cuspidi, v);
     strato_f(t, cuspidi, v);
     return v;
-}
-
-/// The plot point of a frequency and a virtual height: the one place where
-/// the proposals meet the plot's coordinates. None off the plot.
-std::optional<punto_grafico> punto(double frequenza, double altezza) {
-    const int x = static_cast<int>(std::lround(geometria_grafico::x_frequenza(frequenza)));
-    const int y = static_cast<int>(std::lround(geometria_grafico::y_altezza(altezza)));
-    if (!geometria_grafico::sul_grafico(x, y)) return std::nullopt;
-    return punto_grafico{x, y};
 }
 
 } // namespace

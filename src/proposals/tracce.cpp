@@ -1,6 +1,6 @@
 #include "proposals/tracce.h"
 
-#include "display/geometria_grafico.h"
+#include "proposals/coordinate.h"
 
 #include <algorithm>
 #include <array>
@@ -164,11 +164,6 @@ void collega(tracce& t) {
 }
 
 } // namespace
-
-double altezza_cella(double j) {
-    // Cell j (1-based) is drawn with its top on plot row 4 j.
-    return geometria_grafico::altezza(4.0 * (j + 1.0));
-}
 
 tracce trova_tracce(const dati_ionogramma& dati) {
     tracce t;

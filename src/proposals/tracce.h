@@ -38,9 +38,6 @@ struct tracce {
     }
 };
 
-/// Height in km of height cell j (0-based), as the plot draws it.
-double altezza_cella(double j);
-
 /// The traces of an ionogram, either as read or after normalisation.
 tracce trova_tracce(const dati_ionogramma& dati);
 
