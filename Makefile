@@ -57,6 +57,7 @@ monkey: configure
 
 bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/velaris-bench
+	$(BUILD_DIR)/velaris-accuracy
 
 # The .deb of every program, with the menu entry, the icon, the manual pages,
 # the copyright and the changelog: build/velaris_<version>_<arch>.deb. Where

@@ -94,15 +94,19 @@ std::vector<voce_giornata> piano_giornata(const opzioni_giornata& o) {
     return voci;
 }
 
-std::vector<std::uint8_t> file_ionogramma(const opzioni_giornata& o, const voce_giornata& v) {
-    if (v.stato == stato_file::mancante) return {};
+sondaggio_sintetico sondaggio_di(const opzioni_giornata& o, const voce_giornata& v) {
     const int giorno_anno = giorno_dell_anno(o.giorno);
     const int minuto = v.ora * 60 + v.minuti;
     // Each sounding draws from its own stream, so a file does not depend on
     // which others are written.
     const std::uint64_t seme = mescola(o.seme, static_cast<std::uint64_t>(giorno_anno) * 1440 +
                                                    static_cast<std::uint64_t>(minuto));
-    const sondaggio_sintetico s = sintetizza(giorno_anno, minuto / 60.0, seme);
+    return sintetizza(giorno_anno, minuto / 60.0, seme);
+}
+
+std::vector<std::uint8_t> file_ionogramma(const opzioni_giornata& o, const voce_giornata& v) {
+    if (v.stato == stato_file::mancante) return {};
+    const sondaggio_sintetico s = sondaggio_di(o, v);
     const std::string descrizione = std::string(stazione_sistema) + " " + testo_data(o.giorno) +
                                     " " + ora_minuti(v.ora, v.minuti) + ":00 LT";
     const std::string testa = intestazione(descrizione, o.seme);
@@ -145,8 +149,8 @@ resoconto scrivi_giornata(const fs::path& cartella, const opzioni_giornata& o, b
             continue;
         }
         const std::vector<std::uint8_t> byte = file_ionogramma(o, v);
-        scrivi_file_sicuro(percorso, std::string_view(reinterpret_cast<const char*>(byte.data()),
-                                                      byte.size()));
+        scrivi_file_sicuro(
+            percorso, std::string_view(reinterpret_cast<const char*>(byte.data()), byte.size()));
         if (v.stato == stato_file::troncato) r.troncato = ora_minuti(v.ora, v.minuti);
         ++r.scritti;
     }

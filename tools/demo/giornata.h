@@ -64,6 +64,11 @@ std::string nome_ionogramma(const data& d, int ora, int minuti);
 /// The soundings of the day in time order, from 00:00.
 std::vector<voce_giornata> piano_giornata(const opzioni_giornata& o);
 
+struct sondaggio_sintetico;
+
+/// The sounding as synthesised, with the layers it was drawn from.
+sondaggio_sintetico sondaggio_di(const opzioni_giornata& o, const voce_giornata& v);
+
 /// The bytes of a sounding's file (one byte short for the cut one; empty for
 /// a missing one).
 std::vector<std::uint8_t> file_ionogramma(const opzioni_giornata& o, const voce_giornata& v);

@@ -2,6 +2,8 @@
 // so that the program can be tried and shown without a sounder.
 
 #include "giornata.h"
+#include "session/impostazioni.h"
+#include "verita.h"
 
 #include <charconv>
 #include <iostream>
@@ -13,6 +15,7 @@ using namespace velaris::demo;
 namespace {
 
 constexpr std::string_view uso = R"(Usage: velaris-demo [options] DIR
+       velaris-demo [options] --truth FILE [DIR]
 
 Writes a working folder for VELARIS into DIR (created if needed): setting.txt,
 which opens the day at its first sounding, and one synthetic day of soundings
@@ -25,6 +28,11 @@ Options:
                      same bytes
   --date DD-MM-YYYY  day of the soundings (default 05-03-2023)
   --interval M       minutes between soundings: 5, 10, 15, 30 or 60 (default 15)
+  --truth FILE       write the model's own characteristics of every sounding
+                     that has a good file to FILE as CSV (columns
+                     file,fmin,hE,foE,foEs,hEs,hF,foF1,foF2; MHz and km; empty
+                     where the model has no such echo); "-" writes them to
+                     the standard output; DIR is then optional
   --force            write even if DIR already has a setting.txt or ionogram
                      files (files of the day are overwritten, others are kept)
   --help             show this text
@@ -50,6 +58,7 @@ int main(int argc, char** argv) {
     opzioni_giornata opzioni;
     bool forza = false;
     std::string cartella;
+    std::string verita_in;
     try {
         for (int k = 1; k < argc; ++k) {
             std::string_view argomento = argv[k];
@@ -75,6 +84,9 @@ int main(int argc, char** argv) {
                 return 0;
             } else if (argomento == "--force") {
                 forza = true;
+            } else if (argomento == "--truth") {
+                verita_in = prendi_valore();
+                if (verita_in.empty()) throw errore_uso{"--truth needs a file name"};
             } else if (argomento == "--seed") {
                 opzioni.seme = numero_intero<std::uint64_t>(prendi_valore(), argomento);
             } else if (argomento == "--date") {
@@ -99,13 +111,21 @@ int main(int argc, char** argv) {
                                  std::string(argomento) + "\" given)"};
             }
         }
-        if (cartella.empty()) throw errore_uso{"no folder given"};
+        if (cartella.empty() && verita_in.empty()) throw errore_uso{"no folder given"};
     } catch (const errore_uso& e) {
         std::cerr << "velaris-demo: " << e.messaggio << "\n(velaris-demo --help shows the usage)\n";
         return 2;
     }
 
     try {
+        if (!verita_in.empty()) {
+            const std::string tabella = tabella_verita(opzioni);
+            if (verita_in == "-")
+                std::cout << tabella;
+            else
+                velaris::scrivi_file_sicuro(verita_in, tabella);
+        }
+        if (cartella.empty()) return 0;
         const resoconto r = scrivi_giornata(cartella, opzioni, forza);
         std::cout << "velaris-demo: " << r.scritti << " ionograms of " << testo_data(opzioni.giorno)
                   << " written to " << cartella
