@@ -39,7 +39,6 @@ class vista_assente : public vista_scalatura {
 public:
     void ridisegna_ionogramma(bool) override {}
     void disegna_curva_trasmissione(const std::vector<punto_grafico>&) override {}
-    void caso_es_mancante_da_clic() override {}
 };
 
 } // namespace
@@ -50,7 +49,7 @@ std::array<std::string, 8> valori_accettati(const dati_ionogramma& dati) {
     vista_assente vista;
     scalatura clic(caselle, domande, vista, stazione_sistema);
     for (const proposta& p : proposte(dati))
-        clic.clic(1, static_cast<float>(p.punto.x), static_cast<float>(p.punto.y), p.chiave, true,
+        clic.clic(static_cast<float>(p.punto.x), static_cast<float>(p.punto.y), p.chiave, true,
                   dati.frequenza_iniziale);
 
     std::array<std::string, 8> valori;
