@@ -68,6 +68,24 @@ QComboBox* lista_chiusa(const char* nome, QWidget* genitore) {
     return lista;
 }
 
+/// Label5, the start label: large, framed, reached by Tab too.
+etichetta_cliccabile* etichetta_avvio(QWidget* genitore) {
+    auto* label5 = new etichetta_cliccabile(QStringLiteral("Label5"),
+                                            QStringLiteral("START SCALING OF IONOGRAMS"), genitore);
+    label5->setAccessibleDescription(
+        QStringLiteral("Starts the scaling session; Enter anywhere in the window does the same"));
+    label5->setCursor(Qt::PointingHandCursor);
+    label5->setAlignment(Qt::AlignCenter);
+    label5->setFocusPolicy(Qt::TabFocus);
+    QFont carattere = label5->font();
+    carattere.setPointSize(carattere.pointSize() * 2);
+    carattere.setBold(true);
+    label5->setFont(carattere);
+    label5->setFrameShape(QFrame::Box);
+    label5->setMargin(12);
+    return label5;
+}
+
 } // namespace
 
 bool schermo_sufficiente(int larghezza_pixel) {
@@ -106,20 +124,8 @@ entrata::entrata(stato_programma& stato, messaggi& messaggi, QWidget* parent)
     for (std::string_view voce : intervalli_ammessi)
         m_incremento->addItem(testo_qt(voce));
 
-    auto* label5 = new etichetta_cliccabile(QStringLiteral("Label5"),
-                                            QStringLiteral("START SCALING OF IONOGRAMS"), this);
+    auto* label5 = etichetta_avvio(this);
     m_label5 = label5;
-    m_label5->setAccessibleDescription(
-        QStringLiteral("Starts the scaling session; Enter anywhere in the window does the same"));
-    m_label5->setCursor(Qt::PointingHandCursor);
-    m_label5->setAlignment(Qt::AlignCenter);
-    m_label5->setFocusPolicy(Qt::TabFocus);
-    QFont carattere = m_label5->font();
-    carattere.setPointSize(carattere.pointSize() * 2);
-    carattere.setBold(true);
-    m_label5->setFont(carattere);
-    m_label5->setFrameShape(QFrame::Box);
-    m_label5->setMargin(12);
 
     auto* griglia = new QGridLayout;
     griglia->addWidget(didascalia(QStringLiteral("Date (dd-mm-yyyy)"), m_giorno, this), 0, 0);
@@ -166,10 +172,10 @@ void entrata::caricamento() {
     // A missing file is a first run; a damaged one is said so. Nothing is
     // written here, so a damaged file stays for the operator to look at until
     // a session starts.
-    const impostazioni_iniziali iniziali = impostazioni_per_entrata(
-        sessione.cartella_lavoro / nome_file_impostazioni,
-        std::chrono::year_month_day{
-            std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())});
+    const impostazioni_iniziali iniziali =
+        impostazioni_per_entrata(sessione.cartella_lavoro / nome_file_impostazioni,
+                                 std::chrono::year_month_day{std::chrono::floor<std::chrono::days>(
+                                     std::chrono::system_clock::now())});
     if (!iniziali.avviso.empty()) m_messaggi.avviso(titolo_avviso_avvio, iniziali.avviso);
     const impostazioni& valori = iniziali.valori;
 
