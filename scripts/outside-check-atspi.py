@@ -5,6 +5,8 @@ One command per call, on the accessibility tree of the application "VELARIS"
 (AT-SPI over the session bus that outside-check starts):
 
   text NAME [ROLE]        the text of a box (or the name of a label) called NAME
+  texts NAME...           the texts of the showing boxes called NAME..., one a line
+                          ("<none>" for a box that is not there)
   label-by-description D  the name of the label whose description is D
   where NAME [ROLE]       the centre of the showing object NAME: "x y"
   rect NAME [ROLE]        its extents: "x y w h"
@@ -17,6 +19,10 @@ One command per call, on the accessibility tree of the application "VELARIS"
   overlaps                pairs of showing boxes and buttons that cover each other
   press NAME [ROLE]       runs the object's "Press" action, as a screen reader does
   close TITLE_PREFIX      asks the window to close, as its close box does
+
+Before the command, "--in TITLE_PREFIX" looks only inside the window whose
+title starts with TITLE_PREFIX (the main and the companion window have the
+same controls' names where they show the same things).
 
 Exit status 1 when the object is not there.
 """
@@ -33,10 +39,25 @@ CONTROLLI = {
 }
 
 
+FINESTRA = None  # the title prefix of "--in"
+
+
 def applicazione():
     for app in pyatspi.Registry.getDesktop(0):
         if app is not None and app.name == "VELARIS":
             return app
+    return None
+
+
+def radice():
+    """The application, or its showing window named by "--in"."""
+    app = applicazione()
+    if app is None or FINESTRA is None:
+        return app
+    for i in range(app.childCount):
+        f = app.getChildAtIndex(i)
+        if f is not None and f.name.startswith(FINESTRA) and mostrato(f):
+            return f
     return None
 
 
@@ -62,7 +83,7 @@ def mostrato(a):
 
 
 def trova(nome, ruolo=None, solo_mostrati=True):
-    app = applicazione()
+    app = radice()
     if app is None:
         return None
     primo = None
@@ -154,6 +175,10 @@ def chiudi(prefisso):
 
 
 def main(argv):
+    global FINESTRA
+    if len(argv) > 2 and argv[1] == "--in":
+        FINESTRA = argv[2]
+        argv = argv[:1] + argv[3:]
     if len(argv) < 2:
         print(__doc__)
         return 2
@@ -163,9 +188,19 @@ def main(argv):
     if comando == "close":
         return 0 if chiudi(argomenti[0]) else 1
 
-    app = applicazione()
+    app = radice() if comando in ("label-by-description", "focused", "texts") else applicazione()
     if app is None:
         return 1
+
+    if comando == "texts":
+        # One walk of the tree for many boxes.
+        testi = {}
+        for a in oggetti(app):
+            if a.name in argomenti and a.getRoleName() == "text" and mostrato(a):
+                testi.setdefault(a.name, testo(a))
+        for nome in argomenti:
+            print(testi.get(nome, "<none>"))
+        return 0
 
     if comando in ("text", "where", "rect", "states"):
         a = trova(argomenti[0], ruolo, solo_mostrati=(comando != "states"))
