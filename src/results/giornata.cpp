@@ -96,13 +96,6 @@ std::string testo_orario(int minuti) {
     return due_cifre(minuti / 60) + ":" + due_cifre(minuti % 60);
 }
 
-int giorni_del_mese(int anno, int mese) {
-    static constexpr std::array<int, 12> giorni{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (mese < 1 || mese > 12) return 0;
-    if (mese == 2 && anno % 4 == 0) return 29;
-    return giorni[static_cast<std::size_t>(mese - 1)];
-}
-
 const sondaggio* giornata::ora_piena(int ora) const {
     for (const auto& s : sondaggi)
         if (s.minuti == ora * 60) return &s;

@@ -1,5 +1,6 @@
 #include "nomi_file.h"
 
+#include "base/calendario.h"
 #include "base/numeri.h"
 #include "ionogram/stazioni.h"
 
@@ -63,18 +64,14 @@ int numero_record(std::string_view incremento) {
 
 std::string calcolo_giorno_anno(std::string_view data) {
     const std::int32_t anno = a_intero32(valore_numerico(caratteri(data, 7, 4)));
-    const bool bisestile = anno % 4 == 0;
     const std::string_view mese = caratteri(data, 4, 2);
 
     if (mese == "01") return std::string("0").append(caratteri(data, 1, 2));
 
-    static constexpr std::array<std::string_view, 11> mesi{"02", "03", "04", "05", "06", "07",
-                                                           "08", "09", "10", "11", "12"};
-    static constexpr std::array<int, 11> comune{31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
-    for (std::size_t i = 0; i < mesi.size(); ++i) {
-        if (mese != mesi[i]) continue;
-        const int scostamento = comune[i] + (bisestile && i > 0 ? 1 : 0);
-        const double n = valore_numerico(caratteri(data, 1, 2)) + scostamento;
+    for (int m = 2; m <= 12; ++m) {
+        if (mese != due_cifre(m)) continue;
+        const double n = valore_numerico(caratteri(data, 1, 2)) +
+                         ultimo_giorno_del_mese(m - 1, anno_bisestile(anno));
         std::string testo(senza_spazi(numero_stampato(n)));
         const bool zero_davanti =
             mese == "02" || mese == "03" || (mese == "04" && testo.size() < 3);
