@@ -1,5 +1,6 @@
 #include "resa_ionogramma.h"
 
+#include "base/codifiche_qt.h"
 #include "display/disegno.h"
 #include "display/echi.h"
 #include "ionogram/lettore_rdf.h"
@@ -77,8 +78,7 @@ std::string salva_png(const QImage& immagine, const QString& destinazione) {
         return errore();
     file.close();
     std::error_code ec;
-    std::filesystem::rename(QFile::encodeName(temporaneo).toStdString(),
-                            QFile::encodeName(destinazione).toStdString(), ec);
+    std::filesystem::rename(percorso_std(temporaneo), percorso_std(destinazione), ec);
     if (ec) {
         QFile::remove(temporaneo);
         return destinazione.toStdString() + ": cannot be written (" + ec.message() + ")";
