@@ -1,7 +1,7 @@
 #include "scaling/scalatura.h"
 
 #include "base/numeri.h"
-#include "display/geometria_grafico.h"
+#include "plot/coordinate_grafico.h"
 #include "scaling/testo_click.h"
 
 #include <array>
@@ -76,7 +76,7 @@ void scalatura::clic(std::int16_t pulsante, float x, float y, std::string_view g
         m_vista.caso_es_mancante_da_clic();
         return;
     }
-    if (!(x >= 1.0f && x <= 764.0f && y >= 1.0f && y <= 600.0f) || !ionogramma_presente) return;
+    if (!coordinate_grafico::sul_grafico(x, y) || !ionogramma_presente) return;
     if (trova(regole_altezza, grandezza) != nullptr)
         clic_altezza(grandezza, y);
     else if (grandezza == "foE" || grandezza == "foF1")
@@ -120,14 +120,14 @@ void scalatura::clic_altezza(std::string_view grandezza, float y) {
 }
 
 void scalatura::clic_centesimi(std::string_view grandezza, float x, float y) {
-    if (x >= 364.0f) { // 10.0 MHz and above
+    if (x >= coordinate_grafico::x_frequenza(10.0)) {
         m_messaggi.avviso("Be careful", "Impossible value for this characteristic!!");
         return;
     }
     const std::string testo = testo_click_frequenza(x);
     if (grandezza == "foF1") {
-        m_variabili.frequenza_click_fof1 = static_cast<float>(geometria_grafico::frequenza(x));
-        m_variabili.altezza_click_fof1 = static_cast<float>(geometria_grafico::altezza(y));
+        m_variabili.frequenza_click_fof1 = static_cast<float>(coordinate_grafico::frequenza(x));
+        m_variabili.altezza_click_fof1 = static_cast<float>(coordinate_grafico::altezza(y));
     }
     const std::string_view casella = trova(caselle_frequenza, grandezza)->casella;
     if (const auto valore = valore_centesimi(testo)) m_caselle.imposta_testo(casella, *valore);
@@ -148,8 +148,8 @@ void scalatura::clic_decimi(std::string_view grandezza, float x, float y,
                             float frequenza_iniziale) {
     const std::string testo = testo_click_frequenza(x);
     if (grandezza == "foF2") {
-        m_variabili.frequenza_click_fof2 = static_cast<float>(geometria_grafico::frequenza(x));
-        m_variabili.altezza_click_fof2 = static_cast<float>(geometria_grafico::altezza(y));
+        m_variabili.frequenza_click_fof2 = static_cast<float>(coordinate_grafico::frequenza(x));
+        m_variabili.altezza_click_fof2 = static_cast<float>(coordinate_grafico::altezza(y));
     }
     const std::string_view casella = trova(caselle_frequenza, grandezza)->casella;
     if (const auto valore = valore_decimi(testo)) m_caselle.imposta_testo(casella, *valore);
