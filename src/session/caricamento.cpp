@@ -108,15 +108,15 @@ void caricamento_risultati(stato_programma& stato, caselle_testo& caselle, messa
                            riga_stato& riga) {
     parametri_sessione& s = stato.sessione;
     stato.record_caricato = false;
-    std::string corrente, precedente;
+    record_risultati corrente, precedente;
     try {
-        corrente = lettura_record(s.file_risultati, s.numero_ionogramma);
+        corrente = decodifica_record(lettura_record(s.file_risultati, s.numero_ionogramma));
         if (s.numero_ionogramma != 1) {
             s.numero_precedente = static_cast<std::int16_t>(s.numero_ionogramma - 1);
-            precedente = lettura_record(s.file_risultati, s.numero_precedente);
+            precedente = decodifica_record(lettura_record(s.file_risultati, s.numero_precedente));
         }
     } catch (const errore_file_risultati& e) {
-        riempimento_caselle_testo_ionogramma_corrente(caselle, record_vuoto());
+        riempimento_caselle_testo_ionogramma_corrente(caselle, record_risultati{});
         svuotamento_caselle_precedenti(caselle);
         const std::string perche = e.dettaglio.empty() ? "cannot be read" : e.dettaglio;
         riga.aggiungi(s.file_risultati.filename().string() + " " + perche +

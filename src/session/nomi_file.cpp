@@ -4,33 +4,7 @@
 #include "base/numeri.h"
 #include "ionogram/stazioni.h"
 
-#include <array>
-
 namespace velaris {
-
-namespace {
-
-struct intervallo {
-    std::string_view testo;
-    int minuti;
-    int record; // soundings per day
-};
-
-constexpr std::array<intervallo, 5> intervalli{{
-    {"05", 5, 288},
-    {"10", 10, 144},
-    {"15", 15, 96},
-    {"30", 30, 48},
-    {"60", 60, 24},
-}};
-
-const intervallo* cerca_intervallo(std::string_view testo) {
-    for (const auto& i : intervalli)
-        if (i.testo == testo) return &i;
-    return nullptr;
-}
-
-} // namespace
 
 std::string nome_file_ionogramma(const parametri_sessione& sessione, int ora, int minuti) {
     std::string nome(prefisso_file);
@@ -43,23 +17,6 @@ std::string nome_file_ionogramma(const parametri_sessione& sessione, int ora, in
     nome += due_cifre(minuti);
     nome += "00.rdf";
     return nome;
-}
-
-std::optional<std::string> nome_file_risultati(std::string_view data, std::string_view incremento) {
-    if (!cerca_intervallo(incremento)) return std::nullopt;
-    std::string nome(prefisso_file);
-    nome += caratteri(data, 1, 2);
-    nome += caratteri(data, 4, 2);
-    nome += caratteri(data, 7, 4);
-    nome += "_";
-    nome += incremento;
-    nome += ".txt";
-    return nome;
-}
-
-int numero_record(std::string_view incremento) {
-    const intervallo* i = cerca_intervallo(incremento);
-    return i ? i->record : 0;
 }
 
 std::string calcolo_giorno_anno(std::string_view data) {
@@ -82,7 +39,7 @@ std::string calcolo_giorno_anno(std::string_view data) {
 }
 
 std::optional<std::int16_t> numero_ionogramma_per(std::string_view incremento, int h, int m) {
-    const intervallo* i = cerca_intervallo(incremento);
+    const intervallo_sondaggi* i = intervallo_di(incremento);
     if (!i) return std::nullopt;
     if (i->minuti == 60) return a_intero16(h + 1.0);
     const int per_ora = 60 / i->minuti;
