@@ -4,7 +4,7 @@
 // it, and the particular case a right click applies. The window implements
 // it; the tests record the calls.
 
-#include "display/punto_grafico.h"
+#include "plot/punto_grafico.h"
 
 #include <vector>
 

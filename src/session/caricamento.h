@@ -46,7 +46,7 @@ public:
 /// file, its ionogram in memory and its view. One loading routine serves the
 /// main and the companion window through this.
 struct finestra_caricamento {
-    variante_finestra variante;
+    bool principale; ///< the main window: short headers too, and the particular case
     std::int16_t ora;
     std::int16_t minuti;
     std::string& nome_file;

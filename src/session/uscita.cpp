@@ -2,6 +2,7 @@
 
 #include "rules/controllo_coerenza.h"
 #include "rules/tipi_es.h"
+#include "scaling/tabella_grandezze.h"
 #include "session/caricamento.h"
 
 #include <exception>
@@ -13,7 +14,7 @@ bool controlli_prima_di_lasciare(const stato_programma& stato, const caselle_tes
                                  messaggi& messaggi, bool controllo,
                                  std::string_view testo_tipi_es,
                                  std::vector<std::string_view>* caselle_controllo) {
-    if (!formato_tipi_es_corretto(caselle.testo("Text7"))) {
+    if (!formato_tipi_es_corretto(caselle.testo(caselle_tipi_es.valore))) {
         messaggi.avviso(titolo_tipi_es, testo_tipi_es);
         return false;
     }
