@@ -71,9 +71,9 @@ BENCHMARK(BM_RiempimentoGrafico);
 void BM_LetturaNormalizzazioneDisegno(benchmark::State& stato) {
     QImage superficie = crea_superficie(geometria);
     for (auto _ : stato) {
-        auto caricamento = carica_rdf(file_prova, variante_finestra::principale);
-        normalizzazione_ampiezze(caricamento.ionogramma.dati);
-        disegno_ionogramma(superficie, geometria, caricamento.ionogramma.dati, Qt::white);
+        auto letto = carica_rdf(file_prova, intestazione_corta::accettata);
+        normalizzazione_ampiezze(letto->dati);
+        disegno_ionogramma(superficie, geometria, letto->dati, Qt::white);
         benchmark::DoNotOptimize(superficie.constBits());
     }
 }
@@ -83,12 +83,12 @@ BENCHMARK(BM_LetturaNormalizzazioneDisegno);
 
 void BM_SoloLettura(benchmark::State& stato) {
     for (auto _ : stato)
-        benchmark::DoNotOptimize(carica_rdf(file_prova, variante_finestra::principale));
+        benchmark::DoNotOptimize(carica_rdf(file_prova, intestazione_corta::accettata));
 }
 BENCHMARK(BM_SoloLettura);
 
 void BM_SoloNormalizzazione(benchmark::State& stato) {
-    const auto letto = carica_rdf(file_prova, variante_finestra::principale).ionogramma.dati;
+    const auto letto = carica_rdf(file_prova, intestazione_corta::accettata)->dati;
     for (auto _ : stato) {
         auto dati = letto;
         normalizzazione_ampiezze(dati);
@@ -98,7 +98,7 @@ void BM_SoloNormalizzazione(benchmark::State& stato) {
 BENCHMARK(BM_SoloNormalizzazione);
 
 void BM_SoloDisegno(benchmark::State& stato) {
-    auto dati = carica_rdf(file_prova, variante_finestra::principale).ionogramma.dati;
+    auto dati = carica_rdf(file_prova, intestazione_corta::accettata)->dati;
     normalizzazione_ampiezze(dati);
     QImage superficie = crea_superficie(geometria);
     for (auto _ : stato) {

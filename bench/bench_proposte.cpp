@@ -22,9 +22,9 @@ std::vector<dati_ionogramma> giornata_demo() {
     for (const demo::voce_giornata& v : demo::piano_giornata(opzioni)) {
         if (v.stato != demo::stato_file::presente) continue;
         const std::vector<std::uint8_t> byte = demo::file_ionogramma(opzioni, v);
-        caricamento_rdf c = leggi_rdf_da_byte(byte, variante_finestra::principale, v.nome);
-        normalizzazione_ampiezze(c.ionogramma.dati);
-        giornata.push_back(std::move(c.ionogramma.dati));
+        lettura_rdf letto = leggi_rdf_da_byte(byte, intestazione_corta::accettata, v.nome);
+        normalizzazione_ampiezze(letto->dati);
+        giornata.push_back(std::move(letto->dati));
     }
     return giornata;
 }

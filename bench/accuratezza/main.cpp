@@ -65,8 +65,8 @@ int main() {
         const demo::sondaggio_sintetico s = demo::sondaggio_di(opzioni, voce);
         const demo::valori_veri verita = demo::verita(s);
         const std::vector<std::uint8_t> byte = demo::file_ionogramma(opzioni, voce);
-        const caricamento_rdf c = leggi_rdf_da_byte(byte, variante_finestra::principale, voce.nome);
-        const std::array<std::string, 8> proposti = valori_accettati(c.ionogramma.dati);
+        const lettura_rdf letto = leggi_rdf_da_byte(byte, intestazione_corta::accettata, voce.nome);
+        const std::array<std::string, 8> proposti = valori_accettati(letto->dati);
         for (std::size_t k = 0; k < criteri.size(); ++k) {
             conteggio& n = conti[k];
             const std::optional<double> v = vero(verita, k);

@@ -9,13 +9,18 @@
 namespace velaris {
 
 /// The value and letter boxes of a window, addressed by their control names
-/// ("Text13", "lettera_descrittiva_fof2"). The boxes are the one store of the
-/// scaled values while an ionogram is shown, so the logic reads and writes
+/// ("Text13", "lettera_descrittiva_fof2"; the logic names them by the
+/// constants of scaling/tabella_grandezze.h). The boxes are the one store of
+/// the scaled values while an ionogram is shown, so the logic reads and writes
 /// them here instead of keeping copies. Texts are single-byte (Latin-1).
+///
+/// A name that is no box of the window is a programming error, never a quiet
+/// no-op: the implementations stop at once (the window's aborts, the tests'
+/// fakes throw).
 class caselle_testo {
 public:
     virtual ~caselle_testo() = default;
-    /// Text of the named box; the empty text for a name the window lacks.
+    /// Text of the named box.
     virtual std::string testo(std::string_view nome) const = 0;
     /// Replaces the text of the named box. A program write is never cut to
     /// the box's typing limit.

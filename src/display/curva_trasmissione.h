@@ -3,7 +3,7 @@
 // drawing surface: the next disegno_ionogramma paints over it.
 
 #include "display/geometria_grafico.h"
-#include "display/punto_grafico.h"
+#include "plot/punto_grafico.h"
 
 #include <QImage>
 #include <QRgb>

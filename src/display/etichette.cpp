@@ -1,5 +1,6 @@
 #include "display/etichette.h"
 
+#include "base/codifiche_qt.h"
 #include "base/numeri.h"
 #include "display/accesso_pixel.h"
 #include "display/superficie.h"
@@ -54,7 +55,7 @@ QImage stampa_etichette(const QFont& font, QRgb colore, QImage::Format formato, 
     pittore.setPen(QColor::fromRgba(colore));
     const int ascesa = QFontMetrics(font, &immagine).ascent();
     for (const auto& e : etichette_assi())
-        pittore.drawText(QPoint(e.x - x0, y0 - e.y + ascesa), QString::fromLatin1(e.testo));
+        pittore.drawText(QPoint(e.x - x0, y0 - e.y + ascesa), testo_qt(e.testo));
     return immagine;
 }
 
@@ -71,7 +72,7 @@ tessere_etichette rendi_etichette(const QFont& font, QRgb colore, const QImage& 
     int x_min = 0, x_max = 0, y_min = 0, y_max = 0;
     for (const auto& e : etichette_assi()) {
         x_min = std::min(x_min, e.x);
-        x_max = std::max(x_max, e.x + metriche.horizontalAdvance(QString::fromLatin1(e.testo)));
+        x_max = std::max(x_max, e.x + metriche.horizontalAdvance(testo_qt(e.testo)));
         y_min = std::min(y_min, e.y - metriche.height());
         y_max = std::max(y_max, e.y);
     }

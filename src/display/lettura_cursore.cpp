@@ -1,6 +1,6 @@
 #include "display/lettura_cursore.h"
 
-#include "display/geometria_grafico.h"
+#include "plot/coordinate_grafico.h"
 
 #include <array>
 #include <charconv>
@@ -29,14 +29,14 @@ std::string tre_decimali(double valore, char separatore) {
 
 lettura_cursore calcola_lettura_cursore(int x, int y, std::string_view grandezza_corrente,
                                         bool ionogramma_presente, char separatore_decimale) {
-    if (!geometria_grafico::sul_grafico(x, y)) return {lettura_cursore::azione::svuota, {}, {}};
+    if (!coordinate_grafico::sul_grafico(x, y)) return {lettura_cursore::azione::svuota, {}, {}};
     for (const auto chiave : grandezze_senza_lettura)
         if (grandezza_corrente == chiave) return {lettura_cursore::azione::svuota, {}, {}};
     if (!ionogramma_presente) return {lettura_cursore::azione::invariata, {}, {}};
 
     lettura_cursore lettura{lettura_cursore::azione::mostra,
-                            tre_decimali(geometria_grafico::frequenza(x), separatore_decimale),
-                            tre_decimali(geometria_grafico::altezza(y), separatore_decimale)};
+                            tre_decimali(coordinate_grafico::frequenza(x), separatore_decimale),
+                            tre_decimali(coordinate_grafico::altezza(y), separatore_decimale)};
     if (x >= 1 && x <= 3) lettura.frequenza = "1,000";
     // The round heights of the grid rows keep the comma they were written with.
     for (const auto& riga : righe_griglia_altezze)

@@ -1,5 +1,6 @@
 #include "display/panoramica_giorno.h"
 
+#include "base/codifiche_qt.h"
 #include "ionogram/stazioni.h"
 #include "results/tabulazione.h"
 #include "scaling/tabella_grandezze.h"
@@ -199,8 +200,7 @@ void disegna_legende(QPainter& p, const QFontMetrics& m) {
         p.fillRect(x[i], y - 7, 8, 8, QColor::fromRgb(s.colore));
         p.setPen(QColor::fromRgb(colore_testo_panoramica));
         const QString nome =
-            QString::fromLatin1(trova_grandezza(s.chiave)->didascalia.data(),
-                                static_cast<int>(trova_grandezza(s.chiave)->didascalia.size()));
+            testo_qt(trova_grandezza(s.chiave)->didascalia);
         p.drawText(x[i] + 12, y, nome);
         x[i] += 12 + m.horizontalAdvance(nome) + 18;
     }
@@ -265,7 +265,7 @@ void disegna_serie(QImage& immagine, QPainter& p, const giornata& giorno) {
 
 QString titolo_di(const contenuto_panoramica& c) {
     QString titolo =
-        QString::fromLatin1(stazione_sistema.data(), static_cast<int>(stazione_sistema.size()));
+        testo_qt(stazione_sistema);
     if (c.giorno == nullptr) return titolo + "   Day overview";
     const data_calendario& d = c.giorno->data;
     titolo += QString("   %1   interval %2 min")

@@ -44,8 +44,8 @@ struct geometria_panoramica {
 };
 
 /// The value axis of a panel: [minimo, massimo] in the panel's unit (MHz, km,
-/// MHz), and the factor by which the right-hand axis divides it (M(3000)F2
-/// shares the MUF panel as M x 10: 6.0 at 60 MHz).
+/// MHz). M(3000)F2 shares the MUF panel as M x 10 (its serie_panoramica's
+/// fattore_asse), and the right-hand axis of that panel shows M (6.0 at 60).
 struct scala_pannello {
     double minimo;
     double massimo;

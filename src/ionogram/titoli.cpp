@@ -1,36 +1,13 @@
 #include "titoli.h"
 
+#include "base/calendario.h"
 #include "base/numeri.h"
 
-#include <array>
-#include <cmath>
 #include <cstdint>
-#include <utility>
 
 namespace velaris {
 
 namespace {
-
-struct mese {
-    std::string_view nome;
-    int ultimo_giorno_comune;
-    int ultimo_giorno_bisestile;
-};
-
-constexpr std::array<mese, 12> mesi{{
-    {"January", 31, 31},
-    {"February", 59, 60},
-    {"March", 90, 91},
-    {"April", 120, 121},
-    {"May", 151, 152},
-    {"June", 181, 182},
-    {"July", 212, 213},
-    {"August", 243, 244},
-    {"September", 273, 274},
-    {"October", 304, 305},
-    {"November", 334, 335},
-    {"December", 365, 366},
-}};
 
 struct giorno_del_mese {
     std::string_view mese;
@@ -38,12 +15,10 @@ struct giorno_del_mese {
 };
 
 std::optional<giorno_del_mese> cerca(int giorno_anno, bool bisestile) {
-    int fine_precedente = 0;
-    for (const mese& m : mesi) {
-        const int ultimo = bisestile ? m.ultimo_giorno_bisestile : m.ultimo_giorno_comune;
-        if (giorno_anno > fine_precedente && giorno_anno <= ultimo)
-            return giorno_del_mese{m.nome, giorno_anno - fine_precedente};
-        fine_precedente = ultimo;
+    for (int mese = 1; mese <= 12; ++mese) {
+        const int fine_precedente = ultimo_giorno_del_mese(mese - 1, bisestile);
+        if (giorno_anno > fine_precedente && giorno_anno <= ultimo_giorno_del_mese(mese, bisestile))
+            return giorno_del_mese{nome_mese(mese), giorno_anno - fine_precedente};
     }
     return std::nullopt;
 }
@@ -52,7 +27,7 @@ std::optional<giorno_del_mese> cerca(int giorno_anno, bool bisestile) {
 
 std::string data_ionogramma(std::string_view nome_file) {
     const std::string_view anno = caratteri(nome_file, 7, 4);
-    const bool bisestile = std::fmod(arrotonda_pari(valore_numerico(anno)), 4.0) == 0.0;
+    const bool bisestile = anno_bisestile(arrotonda_pari(valore_numerico(anno)));
 
     std::optional<giorno_del_mese> trovato;
     try {

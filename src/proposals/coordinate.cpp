@@ -1,6 +1,6 @@
 #include "proposals/coordinate.h"
 
-#include "display/geometria_grafico.h"
+#include "plot/coordinate_grafico.h"
 
 #include <cmath>
 
@@ -8,13 +8,13 @@ namespace velaris::proposte_detail {
 
 double altezza_cella(double j) {
     // Cell j (1-based) is drawn with its top on plot row 4 j.
-    return geometria_grafico::altezza(4.0 * (j + 1.0));
+    return coordinate_grafico::altezza(4.0 * (j + 1.0));
 }
 
 std::optional<punto_grafico> punto(double frequenza, double altezza) {
-    const int x = static_cast<int>(std::lround(geometria_grafico::x_frequenza(frequenza)));
-    const int y = static_cast<int>(std::lround(geometria_grafico::y_altezza(altezza)));
-    if (!geometria_grafico::sul_grafico(x, y)) return std::nullopt;
+    const int x = static_cast<int>(std::lround(coordinate_grafico::x_frequenza(frequenza)));
+    const int y = static_cast<int>(std::lround(coordinate_grafico::y_altezza(altezza)));
+    if (!coordinate_grafico::sul_grafico(x, y)) return std::nullopt;
     return punto_grafico{x, y};
 }
 

@@ -3,7 +3,7 @@
 // sounder's height cell and the plot point of a frequency and a height. Only
 // coordinate.cpp knows the plot's arithmetic.
 
-#include "display/punto_grafico.h"
+#include "plot/punto_grafico.h"
 
 #include <optional>
 

@@ -8,7 +8,7 @@
 // the operator more than none. The method and its limits are described in
 // docs/proposals.md.
 
-#include "display/punto_grafico.h"
+#include "plot/punto_grafico.h"
 #include "ionogram/dati_ionogramma.h"
 
 #include <array>

@@ -1,37 +1,18 @@
 #include "giornata.h"
 
 #include "base/numeri.h"
-#include "base/porte.h"
 #include "ionogram/stazioni.h"
+#include "results/nomi_risultati.h"
+#include "results/record_risultati.h"
 #include "scaling/tabella_grandezze.h"
-#include "session/file_risultati.h"
-#include "session/nomi_file.h"
 
 #include <algorithm>
 #include <charconv>
-#include <map>
 #include <system_error>
 
 namespace velaris {
 
 namespace {
-
-/// The boxes of one record, as the main window would receive them: reading a
-/// record through the window's own filling keeps the field positions in one
-/// place.
-class caselle_record : public caselle_testo {
-public:
-    std::string testo(std::string_view nome) const override {
-        const auto it = m_testi.find(nome);
-        return it == m_testi.end() ? std::string() : it->second;
-    }
-    void imposta_testo(std::string_view nome, std::string_view testo) override {
-        m_testi.insert_or_assign(std::string(nome), std::string(testo));
-    }
-
-private:
-    std::map<std::string, std::string, std::less<>> m_testi;
-};
 
 bool solo_cifre(std::string_view t) {
     return !t.empty() && std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -50,25 +31,26 @@ sondaggio leggi_sondaggio(const std::filesystem::path& file, int numero, int min
                                 "it is left out");
         return s;
     }
-    caselle_record caselle;
-    riempimento_caselle_testo_ionogramma_corrente(caselle, record);
+    const record_risultati campi = decodifica_record(record);
     for (std::size_t i = 0; i < chiavi_numeriche.size(); ++i) {
-        const grandezza& g = *trova_grandezza(chiavi_numeriche[i]);
+        const campo_record& c = campi.campo(chiavi_numeriche[i]);
         valore_letto& v = s.valori[i];
-        v.qualificativa = caselle.testo(g.qualificativa);
-        v.descrittiva = caselle.testo(g.descrittiva);
-        const std::string testo = caselle.testo(g.valore);
+        v.qualificativa = c.qualificativa;
+        v.descrittiva = c.descrittiva;
+        const std::string& testo = c.valore;
         if (testo.empty()) continue;
         int numero_letto = 0;
         if (testo.size() <= 3 && solo_cifre(testo)) {
             std::from_chars(testo.data(), testo.data() + testo.size(), numero_letto);
             v.valore = numero_letto;
         } else {
-            avvisi.push_back(dove + ": the " + std::string(g.didascalia) + " value \"" + testo +
+            avvisi.push_back(dove + ": the " +
+                             std::string(trova_grandezza(chiavi_numeriche[i])->didascalia) +
+                             " value \"" + testo +
                              "\" is not a whole number; it is left out");
         }
     }
-    s.tipi_es = caselle.testo(trova_grandezza(chiave_tipi_es)->valore);
+    s.tipi_es = campi.campo(chiave_tipi_es).valore;
     return s;
 }
 
@@ -94,13 +76,6 @@ std::string data_iso(const data_calendario& d) {
 
 std::string testo_orario(int minuti) {
     return due_cifre(minuti / 60) + ":" + due_cifre(minuti % 60);
-}
-
-int giorni_del_mese(int anno, int mese) {
-    static constexpr std::array<int, 12> giorni{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (mese < 1 || mese > 12) return 0;
-    if (mese == 2 && anno % 4 == 0) return 29;
-    return giorni[static_cast<std::size_t>(mese - 1)];
 }
 
 const sondaggio* giornata::ora_piena(int ora) const {

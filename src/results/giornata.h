@@ -7,6 +7,7 @@
 // hundredths of a MHz, km, M x 100); conversions happen only where a format
 // asks for them.
 
+#include "base/calendario.h"
 #include "scaling/unita_grandezze.h"
 
 #include <array>
@@ -30,9 +31,6 @@ std::string data_iso(const data_calendario& d);
 
 /// "HH:MM" of a time of day given in minutes after 00:00.
 std::string testo_orario(int minuti);
-
-/// Days of a month; every fourth year is a leap year, as for the program.
-int giorni_del_mese(int anno, int mese);
 
 /// One characteristic at one sounding. A field without a number (blank, or
 /// only letters) has no valore; the letters are the stored ones, trimmed, so

@@ -16,7 +16,7 @@ constexpr std::string_view t2 = "Be careful!!!!";
 
 // Rule 1 walks the characteristics in this order, rule 2 the required ones.
 constexpr std::array<std::string_view, 15> ordine_qualificative = {
-    "fmin", "hE",        "foE",       "foEs",    "hEs",     "fbEs", "hF",  "foF1",
+    "fmin", "hE",        "foE",       "foEs",    "hEs",     "fbEs", "hF", "foF1",
     "foF2", "MUF3000F1", "MUF3000F2", "M3000F1", "M3000F2", "hF2",  "fxI"};
 constexpr std::array<std::string_view, 6> obbligatorie = {"fmin", "fbEs",      "hF",
                                                           "foF2", "MUF3000F2", "fxI"};
@@ -31,7 +31,7 @@ public:
     }
     /// A value or a descriptive letter; the qualifying letter does not count.
     bool scalata(const grandezza& g) const { return presente(g.valore) || presente(g.descrittiva); }
-    std::string tipi_es() const { return m_c.testo("Text7"); }
+    std::string tipi_es() const { return m_c.testo(caselle_tipi_es.valore); }
 
     esito_controllo ferma(std::string_view titolo, std::string_view testo,
                           std::vector<std::string_view> caselle) {
@@ -44,76 +44,93 @@ private:
     messaggi& m_m;
 };
 
-const grandezza& g(std::string_view chiave) { return *trova_grandezza(chiave); }
+const grandezza& g(std::string_view chiave) {
+    return *trova_grandezza(chiave);
+}
 
 std::vector<std::string_view> tutte(const grandezza& x) {
     return {x.valore, x.qualificativa, x.descrittiva};
 }
 
-/// Rule 8: what the particular case in force requires. An empty Es types text
-/// has length 0 here; its first character is that of the trimmed text.
-std::optional<esito_controllo> regole_caso_particolare(verifica& v, std::string_view codice) {
-    const grandezza &he = g("hE"), &foe = g("foE"), &hf2 = g("hF2"), &fof1 = g("foF1"),
-                    &muf1 = g("MUF3000F1");
-    const std::string tipi = v.tipi_es();
-    const std::string_view primo = senza_spazi(tipi).substr(0, 1);
-    const auto non_puo = [&](const grandezza& x, std::string_view testo) {
-        return v.ferma(t2, testo, tutte(x));
-    };
-    const auto deve = [&](const grandezza& x, std::string_view testo) {
-        return v.ferma(t2, testo, {x.valore, x.descrittiva});
-    };
-    const auto tipi_es = [&](std::string_view testo) { return v.ferma(t2, testo, {"Text7"}); };
+/// Rule 8's checks for the particular case in force, made in order: the
+/// first that fails shows its message and the later ones are skipped. An
+/// empty Es types text has length 0 here; its first character is that of the
+/// trimmed text.
+class regole_caso {
+public:
+    explicit regole_caso(verifica& v)
+        : m_v(v), m_tipi(v.tipi_es()), m_primo(senza_spazi(m_tipi).substr(0, 1)) {}
 
-    if (codice == "01") {
-        if (v.scalata(he))
-            return non_puo(he, "The selected particular case cannot have values or letters for h'E!!");
-        if (!tipi.empty())
-            return tipi_es("The selected particular case has to have the field Es Types empty!!");
-        if (v.scalata(hf2))
-            return non_puo(hf2, "The selected particular case cannot have values or letters for h'F2!!");
-        if (v.scalata(foe))
-            return non_puo(foe, "The selected particular case cannot have values or letters for foE!!");
-        if (v.scalata(fof1))
-            return non_puo(fof1, "The selected particular case cannot have values or letters for foF1!!");
-        if (v.scalata(muf1))
-            return non_puo(muf1, "The selected particular case cannot have values or letters for "
-                                 "MUF(3000)F1!!");
-    } else if (codice == "02" || codice == "3a" || codice == "3b" || codice == "3c") {
-        if (!v.scalata(foe))
-            return deve(foe, "The selected particular case has to have a value and/or a "
-                             "descriptive letter for foE!!");
-        if (!v.scalata(he))
-            return deve(he, "The selected particular case has to have a value and/or a "
-                            "descriptive letter for h'E!!");
-        if (codice == "02") {
-            if (!tipi.empty())
-                return tipi_es("The selected particular case has to have the field Es Types empty!!");
-        } else {
-            if (tipi.empty())
-                return tipi_es("The selected particular case can't have the field Es Types empty!!");
-            if (primo == "F")
-                return tipi_es("The selected particular case has to have as first character of "
-                               "Es Types a C, a H or a L!!");
-        }
-    } else if (codice == "4a" || codice == "4b" || codice == "4c") {
-        if (v.scalata(foe))
-            return non_puo(foe, "The selected particular case cannot have values or letters for foE!!");
-        if (v.scalata(he))
-            return non_puo(he, "The selected particular case cannot have values or letters for h'E!!");
-        if (tipi.empty())
-            return tipi_es("The selected particular case cannot have the field Es Types empty!!");
-        if (primo != "F")
-            return tipi_es(
-                "The selected particular case has to have as first character of Es Types a F!!");
-        if (v.scalata(hf2))
-            return non_puo(hf2, "The selected particular case cannot have values or letters for h'F2!!");
-        if (v.scalata(fof1))
-            return non_puo(fof1, "The selected particular case cannot have values or letters for foF1!!");
-        if (v.scalata(muf1))
-            return non_puo(muf1, "The selected particular case cannot have values or letters for "
-                                 "MUF(3000)F1!!");
+    bool tipi_vuoti() const { return m_tipi.empty(); }
+    bool primo_tipo_f() const { return m_primo == "F"; }
+
+    /// The characteristic must have neither value nor descriptive letter.
+    regole_caso& senza(std::string_view chiave) {
+        const grandezza& x = g(chiave);
+        if (!m_esito && m_v.scalata(x))
+            m_esito = m_v.ferma(t2,
+                                "The selected particular case cannot have values or letters for " +
+                                    std::string(x.didascalia) + "!!",
+                                tutte(x));
+        return *this;
     }
+    /// The characteristic must have a value or a descriptive letter.
+    regole_caso& con(std::string_view chiave) {
+        const grandezza& x = g(chiave);
+        if (!m_esito && !m_v.scalata(x))
+            m_esito = m_v.ferma(t2,
+                                "The selected particular case has to have a value and/or a "
+                                "descriptive letter for " +
+                                    std::string(x.didascalia) + "!!",
+                                {x.valore, x.descrittiva});
+        return *this;
+    }
+    /// The Es types must not be as `violata` says.
+    regole_caso& tipi(bool violata, std::string_view testo) {
+        if (!m_esito && violata) m_esito = m_v.ferma(t2, testo, {caselle_tipi_es.valore});
+        return *this;
+    }
+    const std::optional<esito_controllo>& esito() const { return m_esito; }
+
+private:
+    verifica& m_v;
+    std::string m_tipi;
+    std::string_view m_primo;
+    std::optional<esito_controllo> m_esito;
+};
+
+std::optional<esito_controllo> regole_caso_particolare(verifica& v, std::string_view codice) {
+    regole_caso r(v);
+    constexpr std::string_view tipi_vuoti =
+        "The selected particular case has to have the field Es Types empty!!";
+    if (codice == "01")
+        return r.senza("hE")
+            .tipi(!r.tipi_vuoti(), tipi_vuoti)
+            .senza("hF2")
+            .senza("foE")
+            .senza("foF1")
+            .senza("MUF3000F1")
+            .esito();
+    if (codice == "02") return r.con("foE").con("hE").tipi(!r.tipi_vuoti(), tipi_vuoti).esito();
+    if (codice == "3a" || codice == "3b" || codice == "3c")
+        return r.con("foE")
+            .con("hE")
+            .tipi(r.tipi_vuoti(),
+                  "The selected particular case can't have the field Es Types empty!!")
+            .tipi(r.primo_tipo_f(), "The selected particular case has to have as first "
+                                    "character of Es Types a C, a H or a L!!")
+            .esito();
+    if (codice == "4a" || codice == "4b" || codice == "4c")
+        return r.senza("foE")
+            .senza("hE")
+            .tipi(r.tipi_vuoti(),
+                  "The selected particular case cannot have the field Es Types empty!!")
+            .tipi(!r.primo_tipo_f(), "The selected particular case has to have as first "
+                                     "character of Es Types a F!!")
+            .senza("hF2")
+            .senza("foF1")
+            .senza("MUF3000F1")
+            .esito();
     return std::nullopt;
 }
 
@@ -144,13 +161,13 @@ esito_controllo controllo_coerenza(const caselle_testo& caselle,
     // Rules 5 and 6 look at foE and the Es types without their blanks.
     const bool foe_scalato =
         v.presente_senza_spazi(foe.valore) || v.presente_senza_spazi(foe.descrittiva);
-    const std::string tipi(senza_spazi(caselle.testo("Text7")));
+    const std::string tipi(senza_spazi(caselle.testo(caselle_tipi_es.valore)));
     if (foe_scalato && tipi.find('F') != std::string::npos)
         return v.ferma(t1, "foE was scaled. You are not allowed to digit F in the Es Types.",
-                       {"Text7", foe.valore, foe.descrittiva});
+                       {caselle_tipi_es.valore, foe.valore, foe.descrittiva});
     if (!foe_scalato && tipi.find_first_of("ACDHKLQRS") != std::string::npos)
         return v.ferma(t1, "foE was not scaled. You are allowed to digit only F in the Es Types.",
-                       {"Text7", foe.valore, foe.descrittiva});
+                       {caselle_tipi_es.valore, foe.valore, foe.descrittiva});
 
     const grandezza& fxi = g("fxI");
     std::string d_fxi = caselle.testo(fxi.descrittiva);

@@ -3,6 +3,7 @@
 #include "base/numeri.h"
 #include "rules/lettere.h"
 #include "scaling/selezione.h"
+#include "scaling/tabella_grandezze.h"
 
 #include <string>
 
@@ -10,7 +11,6 @@ namespace velaris {
 
 namespace {
 
-constexpr std::string_view caselle_tipi_es = "Text7";
 constexpr std::string_view lettere_tipo = "ACDFHKLQRS";
 // The chains the buttons step through, in the order they are compared.
 constexpr std::string_view catene = "CFLH";
@@ -55,32 +55,33 @@ bool tasto_giu_tipi_es_ingoiato(int codice) {
 }
 
 void proposta_selezione_tipi_es(caselle_testo& caselle) {
-    if (valore_numerico(caselle.testo("Text5")) >= 160) caselle.imposta_testo(caselle_tipi_es, "H1");
-    if (!caselle.testo(caselle_tipi_es).empty()) return;
+    if (valore_numerico(caselle.testo(caselle_hes.valore)) >= 160)
+        caselle.imposta_testo(caselle_tipi_es.valore, "H1");
+    if (!caselle.testo(caselle_tipi_es.valore).empty()) return;
     const std::string_view proposta = proposta_tipo_es(caselle);
-    if (!proposta.empty()) caselle.imposta_testo(caselle_tipi_es, proposta);
+    if (!proposta.empty()) caselle.imposta_testo(caselle_tipi_es.valore, proposta);
 }
 
 void aumento_riflessioni_es(caselle_testo& caselle, messaggi& messaggi) {
     char tipo = 0, conto = 0;
-    if (!membro_catena(caselle.testo(caselle_tipi_es), tipo, conto)) return;
+    if (!membro_catena(caselle.testo(caselle_tipi_es.valore), tipo, conto)) return;
     if (conto == massime_riflessioni) {
         messaggi.avviso("Es multiple refelctions!!",
                         "A sixth multiple reflection is not considered by the software!!");
         return;
     }
-    caselle.imposta_testo(caselle_tipi_es, std::string{tipo, static_cast<char>(conto + 1)});
+    caselle.imposta_testo(caselle_tipi_es.valore, std::string{tipo, static_cast<char>(conto + 1)});
 }
 
 void diminuzione_riflessioni_es(caselle_testo& caselle, messaggi& messaggi) {
     char tipo = 0, conto = 0;
-    if (!membro_catena(caselle.testo(caselle_tipi_es), tipo, conto)) return;
+    if (!membro_catena(caselle.testo(caselle_tipi_es.valore), tipo, conto)) return;
     if (conto == '1') {
         messaggi.avviso("Es multiple reflections!!",
                         std::string("You cannot go below ") + tipo + "1!!");
         return;
     }
-    caselle.imposta_testo(caselle_tipi_es, std::string{tipo, static_cast<char>(conto - 1)});
+    caselle.imposta_testo(caselle_tipi_es.valore, std::string{tipo, static_cast<char>(conto - 1)});
 }
 
 } // namespace velaris

@@ -12,8 +12,8 @@ namespace {
 
 /// The ring F2 walks backwards (and F1 forwards where no condition applies).
 constexpr std::array<std::string_view, 14> anello = {
-    "fmin", "hE",        "foE", "foEs", "hEs",  "tipoEs", "fbEs",
-    "hF",   "foF1",      "MUF3000F1", "hF2", "foF2",   "fxI",  "MUF3000F2"};
+    "fmin", "hE",   "foE",       "foEs", "hEs",  "tipoEs", "fbEs",
+    "hF",   "foF1", "MUF3000F1", "hF2",  "foF2", "fxI",    "MUF3000F2"};
 
 bool vuote(const caselle_testo& caselle, std::initializer_list<std::string_view> nomi) {
     for (std::string_view nome : nomi)
@@ -43,10 +43,14 @@ std::string_view grandezza_successiva(std::string_view corrente, caselle_testo& 
     }
     if (corrente == "hEs") {
         const std::string_view proposta = proposta_tipo_es(caselle);
-        if (!proposta.empty()) caselle.imposta_testo("Text7", proposta);
-        return caselle.testo("Text36") == "C" ? "fbEs" : "tipoEs";
+        if (!proposta.empty()) caselle.imposta_testo(caselle_tipi_es.valore, proposta);
+        return caselle.testo(caselle_hes.descrittiva) == "C" ? "fbEs" : "tipoEs";
     }
-    if (corrente == "hF") return vuote(caselle, {"Text3", "Text19", "Text34"}) ? "foF2" : "foF1";
+    if (corrente == "hF")
+        return vuote(caselle,
+                     {caselle_foe.valore, caselle_foe.qualificativa, caselle_foe.descrittiva})
+                   ? "foF2"
+                   : "foF1";
     for (std::size_t i = 0; i < anello.size(); ++i)
         if (anello[i] == corrente) return anello[(i + 1) % anello.size()];
     return {};
@@ -59,29 +63,29 @@ std::string_view grandezza_precedente(std::string_view corrente) {
 }
 
 void cancellazione_grandezza(std::string_view corrente, caselle_testo& c) {
-    static constexpr std::array<std::string_view, 9> semplici = {
-        "fmin", "hE", "foE", "foEs", "hEs", "fbEs", "hF", "hF2", "fxI"};
+    static constexpr std::array<std::string_view, 9> semplici = {"fmin", "hE", "foE", "foEs", "hEs",
+                                                                 "fbEs", "hF", "hF2", "fxI"};
     for (std::string_view chiave : semplici)
         if (corrente == chiave) return svuota(c, chiave);
     if (corrente == "tipoEs") {
-        c.imposta_testo("Text7", "");
+        c.imposta_testo(caselle_tipi_es.valore, "");
     } else if (corrente == "foF1" || corrente == "MUF3000F1") {
         svuota(c, corrente);
-        c.imposta_testo("Text11", "");
-        c.imposta_testo("lettera_qualificativa_m3000f1", "");
-        copia(c, "lettera_descrittiva_m3000f1",
-              corrente == "foF1" ? "lettera_descrittiva_muf3000f1" : "lettera_descrittiva_fof1");
+        c.imposta_testo(caselle_m3000f1.valore, "");
+        c.imposta_testo(caselle_m3000f1.qualificativa, "");
+        copia(c, caselle_m3000f1.descrittiva,
+              corrente == "foF1" ? caselle_muf3000f1.descrittiva : caselle_fof1.descrittiva);
     } else if (corrente == "foF2") {
-        if (c.testo("Text44") == "X") c.imposta_testo("Text44", "");
+        if (c.testo(caselle_fxi.descrittiva) == "X") c.imposta_testo(caselle_fxi.descrittiva, "");
         svuota(c, "foF2");
-        c.imposta_testo("Text16", "");
-        copia(c, "lettera_qualificativa_m3000f2", "lettera_qualificativa_muf3000f2");
-        copia(c, "lettera_descrittiva_m3000f2", "lettera_descrittiva_muf3000f2");
+        c.imposta_testo(caselle_m3000f2.valore, "");
+        copia(c, caselle_m3000f2.qualificativa, caselle_muf3000f2.qualificativa);
+        copia(c, caselle_m3000f2.descrittiva, caselle_muf3000f2.descrittiva);
     } else if (corrente == "MUF3000F2") {
         svuota(c, "MUF3000F2");
-        c.imposta_testo("Text16", "");
-        copia(c, "lettera_qualificativa_m3000f2", "lettera_qualificativa_fof2");
-        copia(c, "lettera_descrittiva_m3000f2", "lettera_descrittiva_fof2");
+        c.imposta_testo(caselle_m3000f2.valore, "");
+        copia(c, caselle_m3000f2.qualificativa, caselle_fof2.qualificativa);
+        copia(c, caselle_m3000f2.descrittiva, caselle_fof2.descrittiva);
     }
 }
 

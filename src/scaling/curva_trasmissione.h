@@ -4,7 +4,7 @@
 // i(h) = arctan(sin 0.235 / (1 + h / 6371 - cos 0.235)). Read the other way
 // it is the secant law that estimates the MUF from one point of a trace.
 
-#include "display/punto_grafico.h"
+#include "plot/punto_grafico.h"
 
 #include <vector>
 

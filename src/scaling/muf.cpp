@@ -4,14 +4,15 @@
 #include "base/numeri.h"
 #include "scaling/curva_trasmissione.h"
 #include "scaling/scalatura.h"
+#include "scaling/tabella_grandezze.h"
 
 namespace velaris {
 
 const strato_muf strato_f1 = {
     "MUF3000F1",
-    "Text10",
-    "Text9",
-    "Text11",
+    caselle_muf3000f1.valore,
+    caselle_fof1.valore,
+    caselle_m3000f1.valore,
     10,
     "foF1 cannot be greater than MUF(3000)F1!!",
     "foF1 cannot be greater than MUF(3000)F1!!",
@@ -20,9 +21,9 @@ const strato_muf strato_f1 = {
 
 const strato_muf strato_f2 = {
     "MUF3000F2",
-    "Text15",
-    "Text13",
-    "Text16",
+    caselle_muf3000f2.valore,
+    caselle_fof2.valore,
+    caselle_m3000f2.valore,
     1,
     "foF2 cannot be greater than MUF(3000)F2!!",
     "foF2 cannot be greater than MUF(3000)F2!!!",

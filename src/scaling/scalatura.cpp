@@ -1,7 +1,8 @@
 #include "scaling/scalatura.h"
 
 #include "base/numeri.h"
-#include "display/geometria_grafico.h"
+#include "plot/coordinate_grafico.h"
+#include "scaling/tabella_grandezze.h"
 #include "scaling/testo_click.h"
 
 #include <array>
@@ -20,10 +21,12 @@ struct regola_altezza {
 };
 
 constexpr std::array<regola_altezza, 4> regole_altezza = {{
-    {"hE", "Text2", [](float y) { return y >= 58.0f; }},                      // 150.75 km and above
-    {"hEs", "Text5", [](float y) { return y >= 98.0f; }},                     // 195.75 km and above
-    {"hF", "Text8", [](float y) { return !(y >= 84.0f && y <= 280.0f); }},    // 180 .. 400.5 km
-    {"hF2", "Text12", [](float y) { return !(y >= 102.0f && y <= 458.0f); }}, // 200.25 .. 600.75
+    {"hE", caselle_he.valore, [](float y) { return y >= 58.0f; }},   // 150.75 km and above
+    {"hEs", caselle_hes.valore, [](float y) { return y >= 98.0f; }}, // 195.75 km and above
+    {"hF", caselle_hf.valore,
+     [](float y) { return !(y >= 84.0f && y <= 280.0f); }}, // 180 .. 400.5 km
+    {"hF2", caselle_hf2.valore,
+     [](float y) { return !(y >= 102.0f && y <= 458.0f); }}, // 200.25 .. 600.75
 }};
 
 struct casella_frequenza {
@@ -32,13 +35,13 @@ struct casella_frequenza {
 };
 
 constexpr std::array<casella_frequenza, 7> caselle_frequenza = {{
-    {"foE", "Text3"},
-    {"foF1", "Text9"},
-    {"fmin", "Text1"},
-    {"foEs", "Text4"},
-    {"fbEs", "Text6"},
-    {"foF2", "Text13"},
-    {"fxI", "Text14"},
+    {"foE", caselle_foe.valore},
+    {"foF1", caselle_fof1.valore},
+    {"fmin", caselle_fmin.valore},
+    {"foEs", caselle_foes.valore},
+    {"fbEs", caselle_fbes.valore},
+    {"foF2", caselle_fof2.valore},
+    {"fxI", caselle_fxi.valore},
 }};
 
 template <typename Tabella> auto trova(const Tabella& tabella, std::string_view chiave) {
@@ -71,7 +74,7 @@ bool scalatura::conferma(std::string_view titolo, std::string_view testo) {
 
 void scalatura::clic(float x, float y, std::string_view grandezza, bool ionogramma_presente,
                      float frequenza_iniziale) {
-    if (!(x >= 1.0f && x <= 764.0f && y >= 1.0f && y <= 600.0f) || !ionogramma_presente) return;
+    if (!coordinate_grafico::sul_grafico(x, y) || !ionogramma_presente) return;
     if (trova(regole_altezza, grandezza) != nullptr)
         clic_altezza(grandezza, y);
     else if (grandezza == "foE" || grandezza == "foF1")
@@ -98,42 +101,48 @@ void scalatura::clic_altezza(std::string_view grandezza, float y) {
         m_caselle.imposta_testo(regola.casella, "");
         return false;
     };
-    const auto he_sopra_hes = [&] { return numero("Text2") - 10 > numero("Text5"); };
-    const auto hes_sopra_hf = [&] { return numero("Text5") > numero("Text8"); };
-    const auto hf_sopra_hf2 = [&] { return numero("Text8") > numero("Text12"); };
+    const auto he_sopra_hes = [&] {
+        return numero(caselle_he.valore) - 10 > numero(caselle_hes.valore);
+    };
+    const auto hes_sopra_hf = [&] {
+        return numero(caselle_hes.valore) > numero(caselle_hf.valore);
+    };
+    const auto hf_sopra_hf2 = [&] {
+        return numero(caselle_hf.valore) > numero(caselle_hf2.valore);
+    };
     if (grandezza == "hE") {
-        verifica(piena("Text5") && he_sopra_hes(), messaggio_he_hes);
+        verifica(piena(caselle_hes.valore) && he_sopra_hes(), messaggio_he_hes);
     } else if (grandezza == "hEs") {
-        verifica(piena("Text2") && he_sopra_hes(), messaggio_he_hes) &&
-            verifica(piena("Text8") && hes_sopra_hf(), messaggio_hes_hf);
+        verifica(piena(caselle_he.valore) && he_sopra_hes(), messaggio_he_hes) &&
+            verifica(piena(caselle_hf.valore) && hes_sopra_hf(), messaggio_hes_hf);
     } else if (grandezza == "hF") {
-        verifica(piena("Text5") && hes_sopra_hf(), messaggio_hes_hf) &&
-            verifica(piena("Text12") && hf_sopra_hf2(), messaggio_hf_hf2);
+        verifica(piena(caselle_hes.valore) && hes_sopra_hf(), messaggio_hes_hf) &&
+            verifica(piena(caselle_hf2.valore) && hf_sopra_hf2(), messaggio_hf_hf2);
     } else {
-        verifica(piena("Text8") && hf_sopra_hf2(), messaggio_hf_hf2);
+        verifica(piena(caselle_hf.valore) && hf_sopra_hf2(), messaggio_hf_hf2);
     }
 }
 
 void scalatura::clic_centesimi(std::string_view grandezza, float x, float y) {
-    if (x >= 364.0f) { // 10.0 MHz and above
+    if (x >= coordinate_grafico::x_frequenza(10.0)) {
         m_messaggi.avviso("Be careful", "Impossible value for this characteristic!!");
         return;
     }
     const std::string testo = testo_click_frequenza(x);
     if (grandezza == "foF1") {
-        m_variabili.frequenza_click_fof1 = static_cast<float>(geometria_grafico::frequenza(x));
-        m_variabili.altezza_click_fof1 = static_cast<float>(geometria_grafico::altezza(y));
+        m_variabili.frequenza_click_fof1 = static_cast<float>(coordinate_grafico::frequenza(x));
+        m_variabili.altezza_click_fof1 = static_cast<float>(coordinate_grafico::altezza(y));
     }
     const std::string_view casella = trova(caselle_frequenza, grandezza)->casella;
     if (const auto valore = valore_centesimi(testo)) m_caselle.imposta_testo(casella, *valore);
 
     if (grandezza == "foE") {
         // fmin in tenths against foE in hundredths.
-        if (!senza_spazi(m_caselle.testo("Text1")).empty() &&
-            valore_numerico(m_caselle.testo("Text1")) * 10 >
-                valore_numerico(m_caselle.testo("Text3")) &&
+        if (!senza_spazi(m_caselle.testo(caselle_fmin.valore)).empty() &&
+            valore_numerico(m_caselle.testo(caselle_fmin.valore)) * 10 >
+                valore_numerico(m_caselle.testo(caselle_foe.valore)) &&
             !conferma("Be careful!", "fmin cannot be greater than foE"))
-            m_caselle.imposta_testo("Text3", "");
+            m_caselle.imposta_testo(caselle_foe.valore, "");
         return;
     }
     limiti_muf_dopo_clic(strato_f1);
@@ -143,8 +152,8 @@ void scalatura::clic_decimi(std::string_view grandezza, float x, float y,
                             float frequenza_iniziale) {
     const std::string testo = testo_click_frequenza(x);
     if (grandezza == "foF2") {
-        m_variabili.frequenza_click_fof2 = static_cast<float>(geometria_grafico::frequenza(x));
-        m_variabili.altezza_click_fof2 = static_cast<float>(geometria_grafico::altezza(y));
+        m_variabili.frequenza_click_fof2 = static_cast<float>(coordinate_grafico::frequenza(x));
+        m_variabili.altezza_click_fof2 = static_cast<float>(coordinate_grafico::altezza(y));
     }
     const std::string_view casella = trova(caselle_frequenza, grandezza)->casella;
     if (const auto valore = valore_decimi(testo)) m_caselle.imposta_testo(casella, *valore);
@@ -157,42 +166,45 @@ void scalatura::clic_decimi(std::string_view grandezza, float x, float y,
         // An fmin at or below the first sounding frequency is that frequency,
         // marked as limited by the equipment. Both sides as 32-bit floats.
         const float primo = 10.0f * frequenza_iniziale;
-        if (primo >= static_cast<float>(valore_numerico(m_caselle.testo("Text1")))) {
-            m_caselle.imposta_testo("Text1", senza_spazi(numero_stampato_singolo(primo)));
-            m_caselle.imposta_testo("Text17", "E");
-            m_caselle.imposta_testo("Text23", "E");
+        if (primo >= static_cast<float>(valore_numerico(m_caselle.testo(caselle_fmin.valore)))) {
+            m_caselle.imposta_testo(caselle_fmin.valore,
+                                    senza_spazi(numero_stampato_singolo(primo)));
+            m_caselle.imposta_testo(caselle_fmin.qualificativa, "E");
+            m_caselle.imposta_testo(caselle_fmin.descrittiva, "E");
         }
     }
     regole_finali(grandezza);
 }
 
 void scalatura::regola_fxi_fof2(std::string_view grandezza) {
-    const bool fo_presente = !senza_spazi(m_caselle.testo("Text13")).empty();
-    const bool fx_presente = !senza_spazi(m_caselle.testo("Text14")).empty();
-    const double fo = valore_numerico(m_caselle.testo("Text13"));
-    const double fx = valore_numerico(m_caselle.testo("Text14"));
+    const bool fo_presente = !senza_spazi(m_caselle.testo(caselle_fof2.valore)).empty();
+    const bool fx_presente = !senza_spazi(m_caselle.testo(caselle_fxi.valore)).empty();
+    const double fo = valore_numerico(m_caselle.testo(caselle_fof2.valore));
+    const double fx = valore_numerico(m_caselle.testo(caselle_fxi.valore));
     const bool vicine = fo - fx >= -2 && fo - fx <= 2;
     if (grandezza == "fxI") {
-        if (fo_presente && fx - fo == m_scarto) m_caselle.imposta_testo("Text44", "X");
+        if (fo_presente && fx - fo == m_scarto)
+            m_caselle.imposta_testo(caselle_fxi.descrittiva, "X");
         if (fo_presente && vicine) {
             // Clicked on the ordinary trace: fxI follows from foF2.
-            m_caselle.imposta_testo("Text14", senza_spazi(numero_stampato(fo + m_scarto)));
-            m_caselle.imposta_testo("Text30", "O");
-            m_caselle.imposta_testo("lettera_qualificativa_fof2", "");
+            m_caselle.imposta_testo(caselle_fxi.valore,
+                                    senza_spazi(numero_stampato(fo + m_scarto)));
+            m_caselle.imposta_testo(caselle_fxi.qualificativa, "O");
+            m_caselle.imposta_testo(caselle_fof2.qualificativa, "");
         }
         return;
     }
     if (fx_presente && vicine) {
         // Clicked on the extraordinary trace: foF2 follows from fxI.
-        m_caselle.imposta_testo("Text13", senza_spazi(numero_stampato(fx - m_scarto)));
-        m_caselle.imposta_testo("Text44", "X");
-        m_caselle.imposta_testo("lettera_qualificativa_fof2", "J");
+        m_caselle.imposta_testo(caselle_fof2.valore, senza_spazi(numero_stampato(fx - m_scarto)));
+        m_caselle.imposta_testo(caselle_fxi.descrittiva, "X");
+        m_caselle.imposta_testo(caselle_fof2.qualificativa, "J");
     }
     // foF2 clicked on its own trace exactly D below fxI: the same letter as
     // an fxI clicked D above foF2, whichever of the two came first.
-    if (!senza_spazi(m_caselle.testo("Text13")).empty() &&
-        fx - valore_numerico(m_caselle.testo("Text13")) == m_scarto)
-        m_caselle.imposta_testo("Text44", "X");
+    if (!senza_spazi(m_caselle.testo(caselle_fof2.valore)).empty() &&
+        fx - valore_numerico(m_caselle.testo(caselle_fof2.valore)) == m_scarto)
+        m_caselle.imposta_testo(caselle_fxi.descrittiva, "X");
     limiti_muf_dopo_clic(strato_f2);
 }
 
@@ -201,23 +213,23 @@ void scalatura::regole_finali(std::string_view grandezza) {
         return std::string(senza_spazi(m_caselle.testo(nome)));
     };
     if (grandezza == "fmin") {
-        if (!rifilata("Text3").empty() &&
-            valore_numerico(m_caselle.testo("Text1")) * 10 >
-                valore_numerico(m_caselle.testo("Text3")) &&
+        if (!rifilata(caselle_foe.valore).empty() &&
+            valore_numerico(m_caselle.testo(caselle_fmin.valore)) * 10 >
+                valore_numerico(m_caselle.testo(caselle_foe.valore)) &&
             !conferma("Be careful!", "fmin cannot be greater than foE"))
-            m_caselle.imposta_testo("Text1", "");
+            m_caselle.imposta_testo(caselle_fmin.valore, "");
         return;
     }
     if (grandezza != "fbEs" && grandezza != "foEs") return;
-    if (rifilata(grandezza == "fbEs" ? "Text4" : "Text6").empty()) return;
-    const std::string fbes = rifilata("Text6"), foes = rifilata("Text4");
+    if (rifilata(grandezza == "fbEs" ? caselle_foes.valore : caselle_fbes.valore).empty()) return;
+    const std::string fbes = rifilata(caselle_fbes.valore), foes = rifilata(caselle_foes.valore);
     if (fbes == foes) {
-        m_caselle.imposta_testo("Text22", "A");
-        m_caselle.imposta_testo("Text37", "A");
+        m_caselle.imposta_testo(caselle_fbes.qualificativa, "A");
+        m_caselle.imposta_testo(caselle_fbes.descrittiva, "A");
     }
     if (valore_numerico(fbes) > valore_numerico(foes)) {
-        m_caselle.imposta_testo("Text22", "U");
-        m_caselle.imposta_testo("Text37", "Y");
+        m_caselle.imposta_testo(caselle_fbes.qualificativa, "U");
+        m_caselle.imposta_testo(caselle_fbes.descrittiva, "Y");
     }
 }
 

@@ -20,18 +20,21 @@ bool strato_e_vuoto(const caselle_testo& caselle) {
 } // namespace
 
 std::string_view proposta_tipo_es(const caselle_testo& caselle) {
-    const std::string q = caselle.testo("Text20");
-    const std::string d = caselle.testo("Text35");
+    const std::string q = caselle.testo(caselle_foes.qualificativa);
+    const std::string d = caselle.testo(caselle_foes.descrittiva);
     const std::string lettere = q + d;
-    const bool foes_presente = !e_vuota(caselle, "Text4") || !q.empty() || !d.empty();
-    if (caselle.testo("Text34") == "A" && e_vuota(caselle, "Text3")) return "L1";
+    const bool foes_presente = !e_vuota(caselle, caselle_foes.valore) || !q.empty() || !d.empty();
+    if (caselle.testo(caselle_foe.descrittiva) == "A" && e_vuota(caselle, caselle_foe.valore))
+        return "L1";
     if (foes_presente && lettere != "ES" && strato_e_vuoto(caselle)) return "F1";
     // This rule asks whether foE's descriptive letter is missing, but whether
     // any of the other five E-layer boxes holds something.
-    const bool qualche_e = !e_vuota(caselle, "Text33") || !e_vuota(caselle, "Text19") ||
-                           !e_vuota(caselle, "Text18") || !e_vuota(caselle, "Text3") ||
-                           !e_vuota(caselle, "Text2");
-    if (lettere != "EG" && foes_presente && (e_vuota(caselle, "Text34") || qualche_e))
+    const bool qualche_e =
+        !e_vuota(caselle, caselle_he.descrittiva) || !e_vuota(caselle, caselle_foe.qualificativa) ||
+        !e_vuota(caselle, caselle_he.qualificativa) || !e_vuota(caselle, caselle_foe.valore) ||
+        !e_vuota(caselle, caselle_he.valore);
+    if (lettere != "EG" && foes_presente &&
+        (e_vuota(caselle, caselle_foe.descrittiva) || qualche_e))
         return "C1";
     return {};
 }
@@ -84,8 +87,8 @@ esito_selezione seleziona_grandezza(std::string_view chiave, caselle_testo& case
         giorno_notte = giorno_o_notte(caselle);
     } else if (chiave == "hEs") {
         const std::string_view proposta = proposta_tipo_es(caselle);
-        if (!proposta.empty() && e_vuota(caselle, "Text7"))
-            caselle.imposta_testo("Text7", proposta);
+        if (!proposta.empty() && e_vuota(caselle, caselle_tipi_es.valore))
+            caselle.imposta_testo(caselle_tipi_es.valore, proposta);
     }
     esito.plot = ionogramma_presente ? ridisegno::ionogramma : ridisegno::grafico_vuoto;
     return esito;

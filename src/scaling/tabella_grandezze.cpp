@@ -2,35 +2,49 @@
 
 namespace velaris {
 
+namespace {
+
+/// A row of the table; every label is named by its characteristic's key.
+constexpr grandezza voce(std::string_view chiave, std::string_view didascalia,
+                         const caselle_grandezza& c, bool selezionabile = true) {
+    return {chiave,          chiave,        didascalia,   c.valore,
+            c.qualificativa, c.descrittiva, c.precedente, selezionabile};
+}
+
+} // namespace
+
 const std::array<grandezza, 16> tabella_grandezze = {{
-    {"fmin", "fmin", "fmin", "Text1", "Text17", "Text23", "Text25", true},
-    {"hE", "hE", "h'E", "Text2", "Text18", "Text33", "Text26", true},
-    {"foE", "foE", "foE", "Text3", "Text19", "Text34", "Text27", true},
-    {"foEs", "foEs", "foEs", "Text4", "Text20", "Text35", "Text29", true},
-    {"hEs", "hEs", "h'Es", "Text5", "Text21", "Text36", "Text31", true},
-    {"fbEs", "fbEs", "fbEs", "Text6", "Text22", "Text37", "Text32", true},
-    {"tipoEs", "tipoEs", "Es Types", "Text7", "", "", "Text39", true},
-    {"hF", "hF", "h'F", "Text8", "Text24", "Text38", "Text40", true},
-    {"foF1", "foF1", "foF1", "Text9", "lettera_qualificativa_fof1", "lettera_descrittiva_fof1",
-     "Text41", true},
-    {"MUF3000F1", "MUF3000F1", "MUF(3000)F1", "Text10", "lettera_qualificativa_muf3000f1",
-     "lettera_descrittiva_muf3000f1", "Text43", true},
-    {"M3000F1", "M3000F1", "M(3000)F1", "Text11", "lettera_qualificativa_m3000f1",
-     "lettera_descrittiva_m3000f1", "Text45", false},
-    {"hF2", "hF2", "h'F2", "Text12", "Text28", "Text42", "Text46", true},
-    {"foF2", "foF2", "foF2", "Text13", "lettera_qualificativa_fof2", "lettera_descrittiva_fof2",
-     "Text47", true},
-    {"fxI", "fxI", "fxI", "Text14", "Text30", "Text44", "Text48", true},
-    {"MUF3000F2", "MUF3000F2", "MUF(3000)F2", "Text15", "lettera_qualificativa_muf3000f2",
-     "lettera_descrittiva_muf3000f2", "Text49", true},
-    {"M3000F2", "M3000F2", "M(3000)F2", "Text16", "lettera_qualificativa_m3000f2",
-     "lettera_descrittiva_m3000f2", "Text50", false},
+    voce("fmin", "fmin", caselle_fmin),
+    voce("hE", "h'E", caselle_he),
+    voce("foE", "foE", caselle_foe),
+    voce("foEs", "foEs", caselle_foes),
+    voce("hEs", "h'Es", caselle_hes),
+    voce("fbEs", "fbEs", caselle_fbes),
+    voce(chiave_tipi_es, "Es Types", caselle_tipi_es),
+    voce("hF", "h'F", caselle_hf),
+    voce("foF1", "foF1", caselle_fof1),
+    voce("MUF3000F1", "MUF(3000)F1", caselle_muf3000f1),
+    voce("M3000F1", "M(3000)F1", caselle_m3000f1, false),
+    voce("hF2", "h'F2", caselle_hf2),
+    voce("foF2", "foF2", caselle_fof2),
+    voce("fxI", "fxI", caselle_fxi),
+    voce("MUF3000F2", "MUF(3000)F2", caselle_muf3000f2),
+    voce("M3000F2", "M(3000)F2", caselle_m3000f2, false),
 }};
 
 const grandezza* trova_grandezza(std::string_view chiave) {
     for (const auto& g : tabella_grandezze)
         if (g.chiave == chiave) return &g;
     return nullptr;
+}
+
+bool casella_nota(std::string_view nome) {
+    if (nome.empty()) return false;
+    for (const auto& c : caselle_per_grandezza)
+        if (nome == c.valore || nome == c.qualificativa || nome == c.descrittiva ||
+            nome == c.precedente)
+            return true;
+    return false;
 }
 
 } // namespace velaris

@@ -1,7 +1,7 @@
 #include "scaling/testo_click.h"
 
 #include "base/numeri.h"
-#include "display/geometria_grafico.h"
+#include "plot/coordinate_grafico.h"
 
 namespace velaris {
 
@@ -37,12 +37,12 @@ std::string intera_piu_uno(std::string_view intera) {
 std::string testo_click_altezza(float y) {
     for (const auto& riga : righe_griglia_altezze)
         if (y == static_cast<float>(riga.y)) return rifilato(numero_stampato(riga.km));
-    return numero_stampato(geometria_grafico::altezza(y));
+    return numero_stampato(coordinate_grafico::altezza(y));
 }
 
 std::string testo_click_frequenza(float x) {
     if (x == 1.0f || x == 2.0f || x == 3.0f) return "1";
-    return numero_stampato(geometria_grafico::frequenza(x));
+    return numero_stampato(coordinate_grafico::frequenza(x));
 }
 
 int posizione_punto(std::string_view testo_click) {

@@ -4,7 +4,7 @@
 // over it. The window implements it (as part of its one port, see
 // session/vista_principale.h); the tests record the calls.
 
-#include "display/punto_grafico.h"
+#include "plot/punto_grafico.h"
 
 #include <vector>
 

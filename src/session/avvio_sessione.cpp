@@ -1,5 +1,6 @@
 #include "avvio_sessione.h"
 
+#include "base/calendario.h"
 #include "base/numeri.h"
 #include "session/file_risultati.h"
 #include "session/impostazioni.h"
@@ -105,13 +106,10 @@ std::optional<std::string_view> errore_data(std::string_view data) {
     if (valore_numerico(mese) > 12)
         return "The number representing the month cannot be greater than 12!!";
 
-    double limite = -1; // no limit for a month text such as "00"
-    for (std::string_view m : {"01", "03", "05", "07", "08", "10", "12"})
-        if (mese == m) limite = 31;
-    for (std::string_view m : {"04", "06", "09", "11"})
-        if (mese == m) limite = 30;
-    if (mese == "02") limite = a_intero32(valore_numerico(caratteri(data, 7, 4))) % 4 > 0 ? 28 : 29;
-    if (limite >= 0 && valore_numerico(caratteri(data, 1, 2)) > limite)
+    // A month text such as "00" has no days, and then no limit.
+    const int giorni = giorni_del_mese(a_intero32(valore_numerico(caratteri(data, 7, 4))),
+                                       static_cast<int>(valore_numerico(mese)));
+    if (giorni > 0 && valore_numerico(caratteri(data, 1, 2)) > giorni)
         return "The day of the date is not correct!!";
     return std::nullopt;
 }

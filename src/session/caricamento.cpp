@@ -7,7 +7,6 @@
 #include "session/nomi_file.h"
 
 #include <optional>
-#include <system_error>
 
 namespace velaris {
 
@@ -39,11 +38,21 @@ void stato_senza_ionogramma(stato_programma& stato, const finestra_caricamento& 
     }
 }
 
-/// Why a file that is there could not be read, after its name.
-std::string perche_illeggibile(const std::exception& e) {
-    if (const auto* lettura = dynamic_cast<const errore_lettura*>(&e))
-        if (!lettura->dettaglio.empty()) return lettura->dettaglio;
-    return std::string("cannot be read (") + e.what() + ")";
+/// The status line's sentence for an ionogram file that gives no ionogram.
+/// Unreadable is shown as rejected: the operator still sees and keeps the
+/// sounding's record, and the file stays as it is.
+std::string senza_ionogramma(const std::string& nome, const errore_rdf& e) {
+    switch (e.motivo) {
+    case motivo_errore::file_mancante:
+        return "No ionogram for this time: " + nome + " is not in the ionograms folder.";
+    case motivo_errore::cartella:
+        return "No ionogram for this time: " + nome +
+               " is a folder, not a file. It is left as it is.";
+    case motivo_errore::dimensione_errata:
+        return nome + " is not a valid ionogram: " + e.dettaglio + " The file is left as it is.";
+    default:
+        return nome + " " + e.dettaglio + ". The file is left as it is.";
+    }
 }
 
 /// Step 1 of the sequence: the ionogram file, or the no-ionogram state.
@@ -52,46 +61,21 @@ void caricamento_file(stato_programma& stato, const finestra_caricamento& f, rig
     f.nome_file = nome_file_ionogramma(s, f.ora, f.minuti);
     s.testo_data = data_ionogramma(f.nome_file);
     const auto percorso = s.cartella_ionogrammi / f.nome_file;
-    const std::string& nome = f.nome_file;
 
-    caricamento_rdf letto;
-    try {
-        letto = carica_rdf(percorso, f.variante);
-    } catch (const std::exception& e) {
-        // Unreadable is shown as rejected: the operator still sees and keeps
-        // the sounding's record, and the file stays as it is.
+    lettura_rdf letto = carica_rdf(percorso, f.principale ? intestazione_corta::accettata
+                                                          : intestazione_corta::rifiutata);
+    if (!letto) {
         stato_senza_ionogramma(stato, f);
-        riga.aggiungi(nome + " " + perche_illeggibile(e) + ". The file is left as it is.",
-                      percorso);
+        riga.aggiungi(senza_ionogramma(f.nome_file, letto.errore()), percorso);
         return;
-    }
-    switch (letto.esito) {
-    case esito_caricamento::mancante: {
-        std::error_code ec;
-        stato_senza_ionogramma(stato, f);
-        riga.aggiungi("No ionogram for this time: " + nome +
-                          (std::filesystem::is_directory(percorso, ec)
-                               ? " is a folder, not a file. It is left as it is."
-                               : " is not in the ionograms folder."),
-                      percorso);
-        return;
-    }
-    case esito_caricamento::rifiutato:
-        stato_senza_ionogramma(stato, f);
-        riga.aggiungi(nome + " is not a valid ionogram: " + letto.motivo +
-                          " The file is left as it is.",
-                      percorso);
-        return;
-    case esito_caricamento::accettato:
-        break;
     }
 
     f.presente = true;
     if (f.caso != nullptr) f.caso->abilita_casi_particolari(true);
-    f.dati = std::move(letto.ionogramma.dati);
-    stato.stazione = letto.ionogramma.stazione;
-    if (f.caso != nullptr && !letto.ionogramma.codice_caso_particolare.empty()) {
-        stato.codice_caso_particolare = letto.ionogramma.codice_caso_particolare;
+    f.dati = std::move(letto->dati);
+    stato.stazione = letto->stazione;
+    if (f.caso != nullptr && !letto->codice_caso_particolare.empty()) {
+        stato.codice_caso_particolare = letto->codice_caso_particolare;
         if (const auto didascalia = didascalia_caso_particolare(stato.codice_caso_particolare))
             f.caso->imposta_caso_particolare(*didascalia);
     }
@@ -106,15 +90,15 @@ void caricamento_risultati(stato_programma& stato, caselle_testo& caselle, messa
                            riga_stato& riga) {
     parametri_sessione& s = stato.sessione;
     stato.record_caricato = false;
-    std::string corrente, precedente;
+    record_risultati corrente, precedente;
     try {
-        corrente = lettura_record(s.file_risultati, s.numero_ionogramma);
+        corrente = decodifica_record(lettura_record(s.file_risultati, s.numero_ionogramma));
         if (s.numero_ionogramma != 1) {
             s.numero_precedente = static_cast<std::int16_t>(s.numero_ionogramma - 1);
-            precedente = lettura_record(s.file_risultati, s.numero_precedente);
+            precedente = decodifica_record(lettura_record(s.file_risultati, s.numero_precedente));
         }
     } catch (const errore_file_risultati& e) {
-        riempimento_caselle_testo_ionogramma_corrente(caselle, record_vuoto());
+        riempimento_caselle_testo_ionogramma_corrente(caselle, record_risultati{});
         svuotamento_caselle_precedenti(caselle);
         const std::string perche = e.dettaglio.empty() ? "cannot be read" : e.dettaglio;
         riga.aggiungi(s.file_risultati.filename().string() + " " + perche +
@@ -139,7 +123,7 @@ void caricamento_risultati(stato_programma& stato, caselle_testo& caselle, messa
 finestra_caricamento finestra_principale(stato_programma& stato, dati_ionogramma& dati,
                                          vista_ionogramma& vista, vista_caso_particolare& caso) {
     parametri_sessione& s = stato.sessione;
-    return {variante_finestra::principale,
+    return {true,
             s.ora_corrente,
             s.minuti_correnti,
             s.nome_file_ionogramma,
@@ -152,7 +136,7 @@ finestra_caricamento finestra_principale(stato_programma& stato, dati_ionogramma
 finestra_caricamento finestra_compagna(stato_programma& stato, dati_ionogramma& dati,
                                        vista_ionogramma& vista) {
     parametri_sessione& s = stato.sessione;
-    return {variante_finestra::compagna,
+    return {false,
             s.ora_successivo,
             s.minuti_successivo,
             s.nome_file_successivo,

@@ -54,7 +54,7 @@ public:
 /// file, its ionogram in memory and its view. One loading routine serves the
 /// main and the companion window through this.
 struct finestra_caricamento {
-    variante_finestra variante;
+    bool principale; ///< the main window: short headers are accepted too
     std::int16_t ora;
     std::int16_t minuti;
     std::string& nome_file;

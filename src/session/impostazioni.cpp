@@ -1,7 +1,7 @@
 #include "impostazioni.h"
 
 #include "base/numeri.h"
-#include "session/descrittore.h"
+#include "base/file_sistema.h"
 
 #include <array>
 #include <cerrno>
@@ -24,40 +24,6 @@ constexpr std::size_t righe_impostazioni = 5;
 /// so that a fifth line too long still shows as too long.
 constexpr std::size_t byte_da_leggere =
     righe_impostazioni * (lunghezza_massima_riga_impostazioni + 2) + 1;
-
-std::runtime_error errore_scrittura(const fs::path& file, const std::string& motivo) {
-    fs::path cartella = file.parent_path();
-    if (cartella.empty()) cartella = ".";
-    return std::runtime_error("Cannot write " + file.filename().string() + " in " +
-                              cartella.string() + ": " + motivo);
-}
-
-std::string motivo_errno(int numero) {
-    // A short write need not set errno; "Success" would only puzzle the operator.
-    return numero != 0 ? std::generic_category().message(numero) : "the data could not be written";
-}
-
-/// Writes all of `dati`, going on after a write cut short by a signal.
-bool scrivi_tutto(int fd, std::string_view dati) {
-    while (!dati.empty()) {
-        const ssize_t scritti = ::write(fd, dati.data(), dati.size());
-        if (scritti < 0 && errno == EINTR) continue;
-        if (scritti <= 0) return false;
-        dati.remove_prefix(static_cast<std::size_t>(scritti));
-    }
-    return true;
-}
-
-/// Flushes the folder, so that a rename done in it is on the disk. A folder
-/// that cannot be flushed (some file systems refuse) changes nothing: the new
-/// file is already in place.
-void sincronizza_cartella(const fs::path& cartella) {
-    const int fd =
-        ::open(cartella.empty() ? "." : cartella.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
-}
 
 } // namespace
 
@@ -98,13 +64,13 @@ lettura_impostazioni leggi_impostazioni(const fs::path& file) {
 
     // O_NONBLOCK: a pipe in place of the file must not hang the start window.
     descrittore fd(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (fd.get() < 0) return {std::nullopt, "it cannot be read (" + motivo_errno(errno) + ")"};
+    if (fd.get() < 0) return {std::nullopt, "it cannot be read (" + testo_errore_sistema(errno) + ")"};
     std::string testo(byte_da_leggere, '\0');
     std::size_t letti = 0;
     while (letti < testo.size()) {
         const ssize_t n = ::read(fd.get(), testo.data() + letti, testo.size() - letti);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return {std::nullopt, "it cannot be read (" + motivo_errno(errno) + ")"};
+        if (n < 0) return {std::nullopt, "it cannot be read (" + testo_errore_sistema(errno) + ")"};
         if (n == 0) break;
         letti += static_cast<std::size_t>(n);
     }
@@ -148,38 +114,5 @@ impostazioni_iniziali impostazioni_per_entrata(const fs::path& file,
     return iniziali;
 }
 
-void scrivi_file_sicuro(const fs::path& file, std::string_view contenuto) {
-    fs::path temporaneo = file;
-    temporaneo += ".tmp";
-    const auto abbandona = [&](int numero) {
-        std::error_code ignorato;
-        fs::remove(temporaneo, ignorato);
-        return errore_scrittura(file, motivo_errno(numero));
-    };
-
-    // The replacement keeps the permissions the operator gave the old file.
-    mode_t permessi = 0666;
-    struct stat vecchio {};
-    const bool esiste = ::stat(file.c_str(), &vecchio) == 0 && S_ISREG(vecchio.st_mode);
-    if (esiste) permessi = vecchio.st_mode & 07777;
-
-    descrittore fd(::open(temporaneo.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, permessi));
-    if (fd.get() < 0) {
-        // The path may be a folder or otherwise not ours to remove: leave it.
-        throw errore_scrittura(file, motivo_errno(errno));
-    }
-    errno = 0;
-    if (!scrivi_tutto(fd.get(), contenuto) || ::fsync(fd.get()) != 0) throw abbandona(errno);
-    if (esiste) ::fchmod(fd.get(), permessi); // past the umask
-    if (!fd.chiudi()) throw abbandona(errno);
-    std::error_code ec;
-    fs::rename(temporaneo, file, ec);
-    if (ec) {
-        std::error_code ignorato;
-        fs::remove(temporaneo, ignorato);
-        throw errore_scrittura(file, ec.message());
-    }
-    sincronizza_cartella(file.parent_path());
-}
 
 } // namespace velaris

@@ -2,6 +2,7 @@
 // "setting.txt": the five lines that remember where the operator stopped, so
 // that the next session resumes at the last ionogram shown.
 
+#include "base/file_sistema.h"
 #include "session/parametri_sessione.h"
 
 #include <chrono>
@@ -77,15 +78,5 @@ struct impostazioni_iniziali {
 /// The start window's load of the settings file `file`. Changes no file.
 impostazioni_iniziali impostazioni_per_entrata(const std::filesystem::path& file,
                                                std::chrono::year_month_day oggi);
-
-/// Replaces the whole file with `contenuto` so that a crash or a full disk
-/// leaves either the old file or the new one, never a half-written or empty
-/// one: the bytes go to a temporary file beside it (same name plus ".tmp"),
-/// which is written, flushed to the disk (fsync) and closed, given the old
-/// file's permissions, renamed over the old file, and the folder is flushed
-/// too so that the rename itself survives a crash. On failure the temporary
-/// file is removed and std::runtime_error says
-/// "Cannot write <name> in <folder>: <reason>".
-void scrivi_file_sicuro(const std::filesystem::path& file, std::string_view contenuto);
 
 } // namespace velaris

@@ -1,35 +1,10 @@
 #include "nomi_file.h"
 
+#include "base/calendario.h"
 #include "base/numeri.h"
 #include "ionogram/stazioni.h"
 
-#include <array>
-
 namespace velaris {
-
-namespace {
-
-struct intervallo {
-    std::string_view testo;
-    int minuti;
-    int record; // soundings per day
-};
-
-constexpr std::array<intervallo, 5> intervalli{{
-    {"05", 5, 288},
-    {"10", 10, 144},
-    {"15", 15, 96},
-    {"30", 30, 48},
-    {"60", 60, 24},
-}};
-
-const intervallo* cerca_intervallo(std::string_view testo) {
-    for (const auto& i : intervalli)
-        if (i.testo == testo) return &i;
-    return nullptr;
-}
-
-} // namespace
 
 std::string nome_file_ionogramma(const parametri_sessione& sessione, int ora, int minuti) {
     std::string nome(prefisso_file);
@@ -44,37 +19,16 @@ std::string nome_file_ionogramma(const parametri_sessione& sessione, int ora, in
     return nome;
 }
 
-std::optional<std::string> nome_file_risultati(std::string_view data, std::string_view incremento) {
-    if (!cerca_intervallo(incremento)) return std::nullopt;
-    std::string nome(prefisso_file);
-    nome += caratteri(data, 1, 2);
-    nome += caratteri(data, 4, 2);
-    nome += caratteri(data, 7, 4);
-    nome += "_";
-    nome += incremento;
-    nome += ".txt";
-    return nome;
-}
-
-int numero_record(std::string_view incremento) {
-    const intervallo* i = cerca_intervallo(incremento);
-    return i ? i->record : 0;
-}
-
 std::string calcolo_giorno_anno(std::string_view data) {
     const std::int32_t anno = a_intero32(valore_numerico(caratteri(data, 7, 4)));
-    const bool bisestile = anno % 4 == 0;
     const std::string_view mese = caratteri(data, 4, 2);
 
     if (mese == "01") return std::string("0").append(caratteri(data, 1, 2));
 
-    static constexpr std::array<std::string_view, 11> mesi{"02", "03", "04", "05", "06", "07",
-                                                           "08", "09", "10", "11", "12"};
-    static constexpr std::array<int, 11> comune{31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
-    for (std::size_t i = 0; i < mesi.size(); ++i) {
-        if (mese != mesi[i]) continue;
-        const int scostamento = comune[i] + (bisestile && i > 0 ? 1 : 0);
-        const double n = valore_numerico(caratteri(data, 1, 2)) + scostamento;
+    for (int m = 2; m <= 12; ++m) {
+        if (mese != due_cifre(m)) continue;
+        const double n = valore_numerico(caratteri(data, 1, 2)) +
+                         ultimo_giorno_del_mese(m - 1, anno_bisestile(anno));
         std::string testo(senza_spazi(numero_stampato(n)));
         const bool zero_davanti =
             mese == "02" || mese == "03" || (mese == "04" && testo.size() < 3);
@@ -85,7 +39,7 @@ std::string calcolo_giorno_anno(std::string_view data) {
 }
 
 std::optional<std::int16_t> numero_ionogramma_per(std::string_view incremento, int h, int m) {
-    const intervallo* i = cerca_intervallo(incremento);
+    const intervallo_sondaggi* i = intervallo_di(incremento);
     if (!i) return std::nullopt;
     if (i->minuti == 60) return a_intero16(h + 1.0);
     const int per_ora = 60 / i->minuti;

@@ -1,8 +1,9 @@
 #pragma once
 // The naming rules the whole program relies on: the ionogram file of a time,
-// the day's results file, the number of an ionogram within the day, and the
-// day of the year.
+// the number of an ionogram within the day, and the day of the year. The
+// results file's name is results/nomi_risultati.h.
 
+#include "results/nomi_risultati.h"
 #include "session/parametri_sessione.h"
 
 #include <cstdint>
@@ -17,15 +18,6 @@ namespace velaris {
 /// (05-03-2023 07:45 -> "QX106_2023064074500.rdf"). Total: an hour outside
 /// 0 ... 23 is written as its decimal text ("24", "-1"), never an error.
 std::string nome_file_ionogramma(const parametri_sessione& sessione, int ora, int minuti);
-
-/// File name (no folder) of the results of a day and interval:
-/// "QX106_05032023_15.txt" for "05-03-2023" and "15"; nullopt for an interval
-/// other than "05", "10", "15", "30", "60".
-std::optional<std::string> nome_file_risultati(std::string_view data, std::string_view incremento);
-
-/// Records of a results file, one per sounding of the day: 24, 48, 96, 144 or
-/// 288 for "60", "30", "15", "10", "05"; 0 for any other text.
-int numero_record(std::string_view incremento);
 
 /// Day of the year of a DD-MM-YYYY text, normally three characters ("064").
 /// Every fourth year is a leap year (no century rule). Month "01" gives "0"

@@ -19,8 +19,6 @@ namespace velaris {
 namespace {
 
 constexpr std::int16_t pulsante_destro = 2;
-constexpr std::string_view casella_tipi_es = "Text7";
-constexpr std::string_view fuoco_dopo_caricamento = "lettera_descrittiva_fof2";
 
 } // namespace
 
@@ -44,7 +42,7 @@ void sessione_principale::carica_sondaggio() {
 
 void sessione_principale::fof2_corrente() {
     applica_selezione(selezione_fof2());
-    m_vista.metti_fuoco(fuoco_dopo_caricamento);
+    m_vista.metti_fuoco(caselle_fof2.descrittiva);
 }
 
 esito_comando sessione_principale::seleziona(std::string_view chiave) {
@@ -230,7 +228,7 @@ esito_comando sessione_principale::clic_in_casella(std::string_view casella) {
 
 esito_tasto sessione_principale::carattere_in_casella(std::string_view casella,
                                                       std::string_view testo, int carattere) {
-    if (casella == casella_tipi_es) return {filtro_tasto_tipi_es(testo, carattere), {}};
+    if (casella == caselle_tipi_es.valore) return {filtro_tasto_tipi_es(testo, carattere), {}};
     return filtro_tasto_lettera(casella, carattere, m_grandezza_corrente, m_messaggi);
 }
 

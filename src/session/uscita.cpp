@@ -5,6 +5,7 @@
 
 #include "rules/controllo_coerenza.h"
 #include "rules/tipi_es.h"
+#include "scaling/tabella_grandezze.h"
 #include "session/caricamento.h"
 #include "session/sessione_principale.h"
 
@@ -20,7 +21,7 @@ namespace velaris {
 /// code, whose failed rule frames the boxes it is about once its message is
 /// closed. false: the operator stays and nothing may be saved.
 bool sessione_principale::controlli_prima_di_lasciare(std::string_view testo_tipi_es) {
-    if (!formato_tipi_es_corretto(m_caselle.testo("Text7"))) {
+    if (!formato_tipi_es_corretto(m_caselle.testo(caselle_tipi_es.valore))) {
         m_messaggi.avviso(titolo_tipi_es, testo_tipi_es);
         return false;
     }

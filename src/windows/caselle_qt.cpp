@@ -56,14 +56,20 @@ QLineEdit* caselle_qt::casella_per_nome(std::string_view nome) const {
     return c;
 }
 
+QLineEdit* caselle_qt::casella_esistente(std::string_view nome) const {
+    QLineEdit* c = casella_per_nome(nome);
+    // The logic names the boxes by constants: a name without a box is a bug
+    // that must show at once, not a value silently lost.
+    if (c == nullptr) qFatal("caselle_qt: no box named \"%s\"", std::string(nome).c_str());
+    return c;
+}
+
 std::string caselle_qt::testo(std::string_view nome) const {
-    const QLineEdit* c = casella_per_nome(nome);
-    return c ? testo_std(c->text()) : std::string();
+    return testo_std(casella_esistente(nome)->text());
 }
 
 void caselle_qt::imposta_testo(std::string_view nome, std::string_view testo) {
-    QLineEdit* c = casella_per_nome(nome);
-    if (c == nullptr) return;
+    QLineEdit* c = casella_esistente(nome);
     // Loading a sounding rewrites all the boxes, most of them with what they
     // already hold: an unchanged box is left alone.
     const QString nuovo = testo_qt(testo);

@@ -50,6 +50,8 @@ public:
     QLineEdit* casella_per_nome(std::string_view nome) const;
 
 private:
+    QLineEdit* casella_esistente(std::string_view nome) const;
+
     QWidget* m_radice;
     mutable std::map<std::string, QLineEdit*, std::less<>> m_cache;
 };

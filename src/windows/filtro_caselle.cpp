@@ -2,6 +2,7 @@
 
 #include "rules/lettere.h"
 #include "rules/tipi_es.h"
+#include "scaling/tabella_grandezze.h"
 #include "windows/caselle_qt.h"
 #include "windows/immagine.h"
 #include "windows/testo_qt.h"
@@ -13,12 +14,6 @@
 #include <QMouseEvent>
 
 namespace velaris {
-
-namespace {
-
-constexpr std::string_view casella_tipi_es = "Text7";
-
-} // namespace
 
 filtro_caselle::filtro_caselle(immagine& finestra, const caselle_qt& caselle)
     : QObject(&finestra), m_finestra(finestra), m_caselle(caselle) {}
@@ -120,7 +115,7 @@ bool filtro_caselle::eventFilter(QObject* oggetto, QEvent* evento) {
 bool filtro_caselle::tasto(QLineEdit* casella, QKeyEvent* evento) {
     if (m_inoltro) return false;
     const std::string nome = testo_std(casella->objectName());
-    const bool tipi_es = nome == casella_tipi_es;
+    const bool tipi_es = nome == caselle_tipi_es.valore;
     if (tipi_es && tasto_giu_tipi_es_ingoiato(codice_virtuale(evento->key()))) return true;
 
     const int carattere = carattere_digitato(*evento);

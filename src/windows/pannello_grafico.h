@@ -8,8 +8,8 @@
 // library), so an uncovered window loses nothing.
 
 #include "display/geometria_grafico.h"
-#include "display/punto_grafico.h"
 #include "ionogram/dati_ionogramma.h"
+#include "plot/punto_grafico.h"
 #include "session/caricamento.h"
 
 #include <QImage>

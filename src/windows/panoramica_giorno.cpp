@@ -2,6 +2,7 @@
 
 #include "results/giornata.h"
 #include "windows/immagine.h"
+#include "windows/testo_qt.h"
 
 #include <QFile>
 #include <QMouseEvent>
@@ -27,7 +28,7 @@ panoramica_giorno::panoramica_giorno(const stato_programma& stato, QWidget* pare
 
 void panoramica_giorno::aggiorna() {
     const QString file =
-        QFile::decodeName(QByteArray::fromStdString(m_stato.sessione.file_risultati.string()));
+        percorso_qt(m_stato.sessione.file_risultati);
     if (!m_osservatore.files().contains(file)) {
         if (!m_osservatore.files().isEmpty()) m_osservatore.removePaths(m_osservatore.files());
         if (QFile::exists(file)) m_osservatore.addPath(file);

@@ -6,12 +6,6 @@
 
 namespace velaris {
 
-QString testo_qt(std::string_view testo) {
-    return QString::fromLatin1(testo.data(), static_cast<qsizetype>(testo.size()));
-}
-
-std::string testo_std(const QString& testo) { return testo.toLatin1().toStdString(); }
-
 char separatore_decimale_sistema() {
     const QString punto = QLocale().decimalPoint();
     return punto.isEmpty() ? '.' : punto.at(0).toLatin1();

@@ -1,19 +1,12 @@
 #pragma once
-// Crossing between the logic's single-byte texts and Qt. Box texts, titles and
-// file contents are Latin-1, so every byte a results file holds shows in its
-// box and is written back unchanged.
+// What the windows add to the text conventions of base/codifiche_qt.h: the
+// system's decimal separator and the placing of a window.
 
-#include <QString>
-
-#include <string>
-#include <string_view>
+#include "base/codifiche_qt.h"
 
 class QWidget;
 
 namespace velaris {
-
-QString testo_qt(std::string_view testo);
-std::string testo_std(const QString& testo);
 
 /// The system's decimal separator (the default locale's), for the frequency
 /// step in the window titles.

@@ -1,3 +1,4 @@
+#include "base/calendario.h"
 #include "base/numeri.h"
 #include "common/locale_virgola.h"
 
@@ -71,6 +72,16 @@ TEST(TestiBrevi, ShortestFloatTwoDigitsCharactersAndTrim) {
         {std::string(senza_spazi("\t5 ")), "\t5"}, // only blanks are padding
     };
     for (std::size_t n = 0; n < std::size(casi); ++n) EXPECT_EQ(casi[n].first, casi[n].second) << n;
+}
+
+// Every fourth year is a leap year, 2100 too; a month outside 1 ... 12 has no day.
+TEST(Calendario, MonthLengthsAndNames) {
+    const std::array<std::array<int, 3>, 7> casi = {
+        {{2023, 2, 28}, {2024, 2, 29}, {2100, 2, 29}, {2023, 4, 30}, {2023, 12, 31}, {2023, 0, 0},
+         {2023, 13, 0}}};
+    for (const auto& [anno, mese, giorni] : casi) EXPECT_EQ(giorni_del_mese(anno, mese), giorni);
+    EXPECT_EQ(ultimo_giorno_del_mese(12, true), 366);
+    EXPECT_EQ(nome_mese(9), "September");
 }
 
 // Printed numbers and the numbers read back keep "." whatever the locale.

@@ -4,6 +4,7 @@
 // which boxes appeared and in what order.
 
 #include "base/porte.h"
+#include "scaling/tabella_grandezze.h"
 
 #include <deque>
 #include <functional>
@@ -56,19 +57,25 @@ public:
     }
 };
 
-/// The boxes of a window as a map from control name to text. A name never
-/// written reads as the empty text, as a window's missing box does.
+/// The boxes of a window as a map from control name to text. A box never
+/// written reads as the empty text; a name that is no box throws.
 class caselle_finte : public caselle_testo {
 public:
     std::map<std::string, std::string, std::less<>> testi;
 
     std::string testo(std::string_view nome) const override {
-        const auto trovato = testi.find(nome);
+        const auto trovato = testi.find(conosciuta(nome));
         return trovato == testi.end() ? std::string() : trovato->second;
     }
 
     void imposta_testo(std::string_view nome, std::string_view testo) override {
-        testi.insert_or_assign(std::string(nome), std::string(testo));
+        testi.insert_or_assign(std::string(conosciuta(nome)), std::string(testo));
+    }
+
+private:
+    static std::string_view conosciuta(std::string_view nome) {
+        if (!casella_nota(nome)) throw std::logic_error("no box named \"" + std::string(nome) + "\"");
+        return nome;
     }
 };
 

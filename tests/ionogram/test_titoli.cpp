@@ -11,7 +11,6 @@ TEST(DataIonogramma, MonthAndDayFromTheDayOfTheYear) {
         {"QX106_2023272101500.rdf", "2023-September-29  10:15 [UT]"},
         {"QX106_2024060120000.rdf", "2024-February-29  12:00 [UT]"},
         {"QX106_2023060120000.rdf", "2023-March-1  12:00 [UT]"},
-        {"QX106_2100060101500.rdf", "2100-February-29  10:15 [UT]"}, // no century exception
         // A common year that misses day 366 finds it in the leap column.
         {"QX106_2023366101500.rdf", "2023-December-31  10:15 [UT]"},
         {"QX106_2023000101500.rdf", "2023--  10:15 [UT]"},

@@ -59,12 +59,12 @@ TEST(Record, BoxesRoundTripThroughARecord) {
     const std::string r = composizione_record(scritte, 12, 0);
     caselle_finte lette;
     lette.imposta_testo("Text2", "old"); // a blank field empties its box
-    riempimento_caselle_testo_ionogramma_corrente(lette, r);
+    riempimento_caselle_testo_ionogramma_corrente(lette, decodifica_record(r));
     EXPECT_EQ(lette.testo("Text2"), "");
     EXPECT_EQ(composizione_record(lette, 12, 0), r);
 
     caselle_finte precedenti;
-    riempimento_caselle_testo_ionogramma_precedente(precedenti, r);
+    riempimento_caselle_testo_ionogramma_precedente(precedenti, decodifica_record(r));
     EXPECT_EQ(precedenti.testo("Text47"), "85D");
     EXPECT_EQ(precedenti.testo("Text25"), "14EE");
     EXPECT_EQ(precedenti.testo("Text39"), "C2H1");

@@ -5,12 +5,11 @@
 // Records that cannot be read are named on stderr (and on the picture) and
 // the rest is drawn; the exit status then says that something was left out.
 
+#include "base/codifiche_qt.h"
 #include "display/panoramica_giorno.h"
 #include "resa_ionogramma.h"
 #include "results/giornata.h"
 
-#include <QByteArray>
-#include <QFile>
 #include <QGuiApplication>
 
 #include <charconv>
@@ -126,7 +125,7 @@ int main(int argc, char** argv) {
                                : letta.avvisi.front() + " (and " +
                                      std::to_string(letta.avvisi.size() - 1) + " more)";
     const std::string errore = salva_png(disegno_panoramica(contenuto),
-                                         QFile::decodeName(QByteArray::fromStdString(*uscita)));
+                                         percorso_qt(*uscita));
     if (!errore.empty()) {
         segnala(errore);
         return 1;

@@ -1,5 +1,6 @@
 #include "giornata.h"
 
+#include "base/calendario.h"
 #include "base/numeri.h"
 #include "ionogram/stazioni.h"
 #include "session/impostazioni.h"
@@ -14,16 +15,6 @@ namespace velaris::demo {
 namespace fs = std::filesystem;
 
 namespace {
-
-bool bisestile(int anno) {
-    return anno % 4 == 0;
-}
-
-int giorni_del_mese(int mese, int anno) {
-    static constexpr int giorni[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (mese == 2 && bisestile(anno)) return 29;
-    return giorni[mese - 1];
-}
 
 /// The sounding of the grid at or just before `minuto` of the day.
 int sul_passo(int minuto, int intervallo) {
@@ -48,7 +39,7 @@ std::optional<data> leggi_data(std::string_view t) {
     };
     const data d{numero(0, 2), numero(3, 2), numero(6, 4)};
     if (d.anno < 1 || d.mese < 1 || d.mese > 12 || d.giorno < 1 ||
-        d.giorno > giorni_del_mese(d.mese, d.anno))
+        d.giorno > giorni_del_mese(d.anno, d.mese))
         return std::nullopt;
     return d;
 }

@@ -118,6 +118,102 @@ double dopo_assorbimento(double f, double f_minima) {
     return std::sqrt(1.0 - std::pow(f_minima / f, 4));
 }
 
+/// Fading: each echo of each record has its own small loss, drawn once per
+/// sounding (four echoes: ordinary, extraordinary, second hop, sporadic E).
+class evanescenza {
+public:
+    explicit evanescenza(generatore& g) : m_v(static_cast<std::size_t>(numero_frequenze) * 4) {
+        for (double& v : m_v)
+            v = 0.75 + 0.25 * g.uniforme();
+    }
+    double operator()(int i, int n) const {
+        return m_v[static_cast<std::size_t>(i - 1) * 4 + static_cast<std::size_t>(n)];
+    }
+
+private:
+    std::vector<double> m_v;
+};
+
+/// Losses while the wave is slowed down near reflection: traces fade where
+/// they bend up toward a critical frequency.
+double deviativo(double h_virtuale, double h_vera) {
+    return std::exp(-(h_virtuale - h_vera) / 500.0);
+}
+
+/// The ordinary and extraordinary traces of the regular layers and the
+/// second hop, screened in part by a sporadic-E patch below them.
+void disegna_strati(campo& c, const profilo& p, const sondaggio_sintetico& s,
+                    const evanescenza& fading) {
+    const ionosfera& io = s.io;
+    const traccia o = calcola_traccia(p, modo::ordinario, io.fmin - passo_frequenza);
+    const traccia x = calcola_traccia(p, modo::straordinario, io.fmin - passo_frequenza);
+    // Partial screening of the echoes from above a sporadic-E patch.
+    auto schermo = [&](double f, double h_vera) {
+        if (!s.es || h_vera <= s.es->hEs) return 1.0;
+        if (f < s.es->fbEs) return 0.12;
+        if (f < s.es->foEs) return 0.5;
+        return 1.0;
+    };
+    auto ampiezza_o = [&](int i, double hv, double hr) {
+        const double f = frequenza_record(i);
+        return 245.0 * dopo_assorbimento(f, io.fmin) * deviativo(hv, hr) * schermo(f, hr) *
+               fading(i, 0);
+    };
+    // The extraordinary wave is absorbed more, as if it were about fH/2 lower.
+    auto ampiezza_x = [&](int i, double hv, double hr) {
+        const double f = frequenza_record(i);
+        return 150.0 * dopo_assorbimento(f - 0.5 * girofrequenza, io.fmin) * deviativo(hv, hr) *
+               schermo(f, hr) * fading(i, 1);
+    };
+    // The second hop crosses the absorbing region four times instead of two.
+    auto ampiezza_2 = [&](int i, double hv, double hr) {
+        const double f = frequenza_record(i);
+        return 0.45 * ampiezza_o(i, hv, hr) * dopo_assorbimento(f, io.fmin) * fading(i, 2);
+    };
+    disegna(c, o, 2.0, ampiezza_2);
+    disegna(c, x, 1.0, ampiezza_x);
+    disegna(c, o, 1.0, ampiezza_o);
+}
+
+/// The sporadic-E patch and its second and third hops. The patch is thin: its
+/// trace is flat, with the retardation of the background below it and a
+/// small rise near foEs.
+void disegna_es(campo& c, const profilo& p, const ionosfera& io, const strato_es& es,
+                const evanescenza& fading) {
+    traccia t{std::vector<double>(numero_mezzi_passi, assente),
+              std::vector<double>(numero_mezzi_passi, es.hEs)};
+    for (int k = 0; k < numero_mezzi_passi; ++k) {
+        const double f = mezzo_passo(k);
+        if (f < io.fmin - passo_frequenza || f >= es.foEs) continue;
+        if (const auto sotto = p.percorso_fino_a(f, modo::ordinario, es.hEs))
+            t.virtuale[static_cast<std::size_t>(k)] =
+                *sotto + std::min(15.0, 1.5 / std::sqrt(1.0 - std::pow(f / es.foEs, 2)));
+    }
+    auto ampiezza_es = [&](int i, double, double) {
+        const double f = frequenza_record(i);
+        if (f >= es.foEs) return 0.0;
+        return 235.0 * dopo_assorbimento(f, io.fmin) * std::sqrt(1.0 - std::pow(f / es.foEs, 8)) *
+               fading(i, 3);
+    };
+    disegna(c, t, 3.0, [&](int i, double, double) { return 0.25 * ampiezza_es(i, 0, 0); });
+    disegna(c, t, 2.0, [&](int i, double, double) { return 0.5 * ampiezza_es(i, 0, 0); });
+    disegna(c, t, 1.0, ampiezza_es);
+}
+
+/// Background: sparse receiver noise, and two broadcast carriers that leave a
+/// vertical line of interference (the lower one only at night, when it
+/// propagates from afar).
+void rumore(campo& c, generatore& g, bool notte) {
+    for (int i = 1; i <= numero_frequenze; ++i) {
+        const double f = frequenza_record(i);
+        const bool portante = (notte && std::abs(f - 7.15) < 1e-6) || std::abs(f - 13.6) < 1e-6;
+        for (int j = 1; j <= numero_altezze; ++j) {
+            if (portante && g.uniforme() < 0.6) c.imposta(i, j, g.intero(10, 45));
+            if (g.uniforme() < 0.012) c.imposta(i, j, g.intero(ampiezza_minima, 30));
+        }
+    }
+}
+
 } // namespace
 
 std::uint64_t generatore::prossimo() {
@@ -154,89 +250,12 @@ sondaggio_sintetico sintetizza(int giorno_anno, double ora, std::uint64_t seme) 
     s.es = es_del_momento(ora);
     if (s.es) s.es->foEs += 0.3 * (g.uniforme() - 0.5);
 
-    const ionosfera& io = s.io;
-    const profilo p(io);
-    const traccia o = calcola_traccia(p, modo::ordinario, io.fmin - passo_frequenza);
-    const traccia x = calcola_traccia(p, modo::straordinario, io.fmin - passo_frequenza);
-
-    // Fading: each echo of each record has its own small loss.
-    std::vector<double> evanescenza(static_cast<std::size_t>(numero_frequenze) * 4);
-    for (double& v : evanescenza)
-        v = 0.75 + 0.25 * g.uniforme();
-    auto fading = [&](int i, int n) {
-        return evanescenza[static_cast<std::size_t>(i - 1) * 4 + static_cast<std::size_t>(n)];
-    };
-
-    // Partial screening of the echoes from above a sporadic-E patch.
-    auto schermo = [&](double f, double h_vera) {
-        if (!s.es || h_vera <= s.es->hEs) return 1.0;
-        if (f < s.es->fbEs) return 0.12;
-        if (f < s.es->foEs) return 0.5;
-        return 1.0;
-    };
-    // Losses while the wave is slowed down near reflection: traces fade
-    // where they bend up toward a critical frequency.
-    auto deviativo = [](double h_virtuale, double h_vera) {
-        return std::exp(-(h_virtuale - h_vera) / 500.0);
-    };
-
+    const profilo p(s.io);
+    const evanescenza fading(g);
     campo c;
-    auto ampiezza_o = [&](int i, double hv, double hr) {
-        const double f = frequenza_record(i);
-        return 245.0 * dopo_assorbimento(f, io.fmin) * deviativo(hv, hr) * schermo(f, hr) *
-               fading(i, 0);
-    };
-    // The extraordinary wave is absorbed more, as if it were about fH/2 lower.
-    auto ampiezza_x = [&](int i, double hv, double hr) {
-        const double f = frequenza_record(i);
-        return 150.0 * dopo_assorbimento(f - 0.5 * girofrequenza, io.fmin) * deviativo(hv, hr) *
-               schermo(f, hr) * fading(i, 1);
-    };
-    // The second hop crosses the absorbing region four times instead of two.
-    auto ampiezza_2 = [&](int i, double hv, double hr) {
-        const double f = frequenza_record(i);
-        return 0.45 * ampiezza_o(i, hv, hr) * dopo_assorbimento(f, io.fmin) * fading(i, 2);
-    };
-    disegna(c, o, 2.0, ampiezza_2);
-    disegna(c, x, 1.0, ampiezza_x);
-    disegna(c, o, 1.0, ampiezza_o);
-
-    if (s.es) {
-        // The patch is thin: its trace is flat, with the retardation of the
-        // background below it and a small rise near foEs.
-        const strato_es& es = *s.es;
-        traccia t{std::vector<double>(numero_mezzi_passi, assente),
-                  std::vector<double>(numero_mezzi_passi, es.hEs)};
-        for (int k = 0; k < numero_mezzi_passi; ++k) {
-            const double f = mezzo_passo(k);
-            if (f < io.fmin - passo_frequenza || f >= es.foEs) continue;
-            if (const auto sotto = p.percorso_fino_a(f, modo::ordinario, es.hEs))
-                t.virtuale[static_cast<std::size_t>(k)] =
-                    *sotto + std::min(15.0, 1.5 / std::sqrt(1.0 - std::pow(f / es.foEs, 2)));
-        }
-        auto ampiezza_es = [&](int i, double, double) {
-            const double f = frequenza_record(i);
-            if (f >= es.foEs) return 0.0;
-            return 235.0 * dopo_assorbimento(f, io.fmin) *
-                   std::sqrt(1.0 - std::pow(f / es.foEs, 8)) * fading(i, 3);
-        };
-        disegna(c, t, 3.0, [&](int i, double, double) { return 0.25 * ampiezza_es(i, 0, 0); });
-        disegna(c, t, 2.0, [&](int i, double, double) { return 0.5 * ampiezza_es(i, 0, 0); });
-        disegna(c, t, 1.0, ampiezza_es);
-    }
-
-    // Background: sparse receiver noise, and two broadcast carriers that
-    // leave a vertical line of interference (the lower one only at night,
-    // when it propagates from afar).
-    const bool notte = coseno_zenitale(giorno_anno, ora) < 0.0;
-    for (int i = 1; i <= numero_frequenze; ++i) {
-        const double f = frequenza_record(i);
-        const bool portante = (notte && std::abs(f - 7.15) < 1e-6) || std::abs(f - 13.6) < 1e-6;
-        for (int j = 1; j <= numero_altezze; ++j) {
-            if (portante && g.uniforme() < 0.6) c.imposta(i, j, g.intero(10, 45));
-            if (g.uniforme() < 0.012) c.imposta(i, j, g.intero(ampiezza_minima, 30));
-        }
-    }
+    disegna_strati(c, p, s, fading);
+    if (s.es) disegna_es(c, p, s.io, *s.es, fading);
+    rumore(c, g, coseno_zenitale(giorno_anno, ora) < 0.0);
     s.ampiezze = c.byte();
     return s;
 }

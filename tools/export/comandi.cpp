@@ -1,11 +1,11 @@
 #include "comandi.h"
 
+#include "base/file_sistema.h"
 #include "base/numeri.h"
 #include "results/csv.h"
 #include "results/giornata.h"
 #include "results/ore_piene.h"
 #include "results/tabulazione.h"
-#include "session/impostazioni.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -67,18 +67,17 @@ bool file_di(const fs::path& argomento, std::vector<fs::path>& file) {
 /// One row, or none (after naming the file on stderr) for a bad file.
 bool riga(const fs::path& percorso, std::string& uscita) {
     try {
-        const velaris::caricamento_rdf c =
-            velaris::carica_rdf(percorso, velaris::variante_finestra::principale);
-        if (c.esito == velaris::esito_caricamento::mancante) {
-            segnala(percorso.string() + ": no such file");
-            return false;
-        }
-        if (c.esito == velaris::esito_caricamento::rifiutato) {
-            segnala(percorso.string() + ": " + c.motivo);
+        const velaris::lettura_rdf letto =
+            velaris::carica_rdf(percorso, velaris::intestazione_corta::accettata);
+        if (!letto) {
+            const velaris::errore_rdf& e = letto.errore();
+            segnala(percorso.string() + ": " +
+                    (e.motivo == velaris::motivo_errore::file_mancante ? "no such file"
+                                                                       : e.dettaglio));
             return false;
         }
         uscita = percorso.filename().string();
-        for (const std::string& valore : velaris::valori_accettati(c.ionogramma.dati))
+        for (const std::string& valore : velaris::valori_accettati(letto->dati))
             uscita += "," + valore;
         uscita += '\n';
         return true;

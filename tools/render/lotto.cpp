@@ -1,11 +1,9 @@
 #include "lotto.h"
 
+#include "base/codifiche_qt.h"
 #include "display/disegno.h"
 #include "display/superficie.h"
 #include "resa_ionogramma.h"
-
-#include <QByteArray>
-#include <QFile>
 
 #include <algorithm>
 #include <atomic>
@@ -13,14 +11,6 @@
 #include <thread>
 
 namespace velaris {
-
-namespace {
-
-QString nome_qt(const std::filesystem::path& p) {
-    return QFile::decodeName(QByteArray::fromStdString(p.string()));
-}
-
-} // namespace
 
 std::vector<std::string> rendi_lotto(const std::vector<std::filesystem::path>& file,
                                      const opzioni_lotto& opzioni,
@@ -45,7 +35,7 @@ std::vector<std::string> rendi_lotto(const std::vector<std::filesystem::path>& f
                 errori[n] = resa.errore;
             else
                 errori[n] = salva_png(resa.immagine,
-                                      nome_qt(opzioni.cartella_uscita /
+                                      percorso_qt(opzioni.cartella_uscita /
                                               f.filename().replace_extension(".png")));
             if (avanzamento) {
                 const std::lock_guard<std::mutex> chiusura(guardia_avanzamento);

@@ -1,5 +1,6 @@
 #include "resa_ionogramma.h"
 
+#include "base/codifiche_qt.h"
 #include "display/disegno.h"
 #include "display/echi.h"
 #include "ionogram/lettore_rdf.h"
@@ -22,23 +23,22 @@ resa_ionogramma rendi_ionogramma(const std::filesystem::path& file, bool solo_gr
 
 resa_ionogramma rendi_ionogramma(const std::filesystem::path& file, bool solo_grafico,
                                  QImage& superficie) {
-    caricamento_rdf caricamento;
-    try {
-        caricamento = carica_rdf(file, variante_finestra::principale);
-    } catch (const std::exception& e) {
-        // The reader's errors are sentences that already name the file.
-        return {QImage(), e.what()};
-    }
-    switch (caricamento.esito) {
-    case esito_caricamento::mancante:
-        return {QImage(), file.string() + ": no such file"};
-    case esito_caricamento::rifiutato:
-        return {QImage(), file.string() + ": not an ionogram: " + caricamento.motivo};
-    case esito_caricamento::accettato:
-        break;
+    lettura_rdf letto = carica_rdf(file, intestazione_corta::accettata);
+    if (!letto) {
+        const errore_rdf& e = letto.errore();
+        switch (e.motivo) {
+        case motivo_errore::file_mancante:
+        case motivo_errore::cartella:
+            return {QImage(), file.string() + ": no such file"};
+        case motivo_errore::dimensione_errata:
+            return {QImage(), file.string() + ": not an ionogram: " + e.dettaglio};
+        default:
+            // The reader's sentences already name the file.
+            return {QImage(), e.messaggio};
+        }
     }
 
-    dati_ionogramma& dati = caricamento.ionogramma.dati;
+    dati_ionogramma& dati = letto->dati;
     const auto geometria = geometria_grafico::finestra_principale();
     pulisci_superficie(superficie);
     try {
@@ -77,8 +77,7 @@ std::string salva_png(const QImage& immagine, const QString& destinazione) {
         return errore();
     file.close();
     std::error_code ec;
-    std::filesystem::rename(QFile::encodeName(temporaneo).toStdString(),
-                            QFile::encodeName(destinazione).toStdString(), ec);
+    std::filesystem::rename(percorso_std(temporaneo), percorso_std(destinazione), ec);
     if (ec) {
         QFile::remove(temporaneo);
         return destinazione.toStdString() + ": cannot be written (" + ec.message() + ")";

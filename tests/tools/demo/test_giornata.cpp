@@ -74,13 +74,12 @@ TEST_F(GiornataDemo, TheFolderHoldsTheDayAsTheProgramReadsIt) {
               "01.000 20.000 0.050|xx|QX106");
     EXPECT_EQ(testa.find('\n'), 196u);
 
-    const auto principale = velaris::variante_finestra::principale;
-    using velaris::esito_caricamento;
+    const auto principale = velaris::intestazione_corta::accettata;
     const auto buono = velaris::carica_rdf(file(giorno, "1200"), principale);
-    ASSERT_EQ(buono.esito, esito_caricamento::accettato);
-    EXPECT_EQ(buono.ionogramma.dati.numero_frequenze, 381);
-    EXPECT_EQ(velaris::carica_rdf(file(giorno, "0915"), principale).esito,
-              esito_caricamento::rifiutato);
+    ASSERT_TRUE(buono);
+    EXPECT_EQ(buono->dati.numero_frequenze, 381);
+    EXPECT_EQ(velaris::carica_rdf(file(giorno, "0915"), principale).errore().motivo,
+              velaris::motivo_errore::dimensione_errata);
 }
 
 TEST_F(GiornataDemo, TheSeedAloneGivesTheBytes) {

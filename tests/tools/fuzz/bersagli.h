@@ -3,7 +3,7 @@
 // libFuzzer programs of `make fuzz` and the seeded run of the suite
 // (test_fuzz), so a regression found by either is the same failure.
 //
-// An input may make a reader refuse it in its own words (errore_lettura, a
+// An input may make a reader refuse it in its own words (an errore_rdf, a
 // defect, a refused start): that is the program working. Anything else is a
 // finding: a crash, a sanitizer report, an exception of another kind, or a
 // promise of the readers' headers broken, which throws violazione.
@@ -21,8 +21,9 @@ public:
 
 using ingresso = std::span<const std::uint8_t>;
 
-/// The ionogram reader, both window variants, on the input as a whole file
-/// and as edits to a valid one; what it accepts is rescaled, drawn and titled.
+/// The ionogram reader, with and without the short header, on the input as a
+/// whole file and as edits to a valid one; what it accepts is rescaled, drawn
+/// and titled.
 void prova_rdf(ingresso dati);
 
 /// The results-record reader on the input as a results file: records read at

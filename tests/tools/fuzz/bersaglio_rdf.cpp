@@ -39,8 +39,8 @@ void controlla(bool condizione, const char* promessa) {
 }
 
 /// What the main window does with an accepted file: rescale, draw, title.
-void mostra(caricamento_rdf& letto, variante_finestra variante, std::size_t dimensione) {
-    dati_ionogramma& dati = letto.ionogramma.dati;
+void mostra(ionogramma_letto& letto, std::size_t dimensione) {
+    dati_ionogramma& dati = letto.dati;
     const std::int32_t n = dati.numero_frequenze;
     controlla(n >= 1 && n <= massimo_frequenze, "an accepted file has 1 ... 32767 frequencies");
     controlla(dimensione == 197 + 150 * static_cast<std::size_t>(n),
@@ -49,9 +49,8 @@ void mostra(caricamento_rdf& letto, variante_finestra variante, std::size_t dime
               "the matrix holds nfreq x 150 cells");
     for (const std::int16_t a : dati.ampiezze)
         controlla(a == 0 || (a >= 7 && a <= 255), "a cell as read is 0 or 7 ... 255");
-    const std::size_t codice = letto.ionogramma.codice_caso_particolare.size();
-    controlla(codice == 0 || (codice == 2 && variante == variante_finestra::principale),
-              "only the main window reads a two-character code");
+    const std::size_t codice = letto.codice_caso_particolare.size();
+    controlla(codice == 0 || codice == 2, "a code is two characters or none");
 
     normalizzazione_ampiezze(dati);
     for (const std::int16_t a : dati.ampiezze)
@@ -59,27 +58,21 @@ void mostra(caricamento_rdf& letto, variante_finestra variante, std::size_t dime
     static const geometria_grafico geometria = geometria_grafico::finestra_principale();
     static QImage superficie = crea_superficie(geometria);
     disegno_echi(superficie, geometria, dati);
-    titolo_finestra("fuzz.rdf", letto.ionogramma.stazione, "", dati.passo_frequenza, ',');
+    titolo_finestra("fuzz.rdf", letto.stazione, "", dati.passo_frequenza, ',');
 }
 
 void leggi(const std::vector<std::uint8_t>& file) {
-    for (const auto variante : {variante_finestra::principale, variante_finestra::compagna}) {
-        try {
-            caricamento_rdf letto = leggi_rdf_da_byte(file, variante, "fuzz.rdf");
-            switch (letto.esito) {
-            case esito_caricamento::accettato:
-                mostra(letto, variante, file.size());
-                break;
-            case esito_caricamento::rifiutato:
-                controlla(!letto.motivo.empty(), "a rejected file comes with its reason");
-                break;
-            case esito_caricamento::mancante:
-                throw violazione("bytes in memory are never a missing file");
-            }
-        } catch (const errore_lettura& e) {
-            controlla(std::string_view(e.what()).find("fuzz.rdf") != std::string_view::npos,
-                      "a read error names the file");
+    for (const auto corta : {intestazione_corta::accettata, intestazione_corta::rifiutata}) {
+        lettura_rdf letto = leggi_rdf_da_byte(file, corta, "fuzz.rdf");
+        if (letto) {
+            mostra(letto.valore(), file.size());
+            continue;
         }
+        const errore_rdf& e = letto.errore();
+        controlla(e.motivo != motivo_errore::file_mancante && e.motivo != motivo_errore::cartella,
+                  "bytes in memory are never a missing file");
+        controlla(!e.dettaglio.empty(), "a refused file comes with its reason");
+        controlla(e.messaggio.find("fuzz.rdf") != std::string::npos, "a refusal names the file");
     }
 }
 

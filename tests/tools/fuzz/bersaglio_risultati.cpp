@@ -48,8 +48,9 @@ void prova_risultati(ingresso dati) {
         };
 
         prova::caselle_finte caselle;
-        riempimento_caselle_testo_ionogramma_corrente(caselle, leggi(numero));
-        riempimento_caselle_testo_ionogramma_precedente(caselle, leggi(numero - 1));
+        riempimento_caselle_testo_ionogramma_corrente(caselle, decodifica_record(leggi(numero)));
+        riempimento_caselle_testo_ionogramma_precedente(caselle,
+                                                        decodifica_record(leggi(numero - 1)));
         for (const grandezza& g : tabella_grandezze) {
             const bool tipi = g.chiave == chiave_tipi_es;
             controlla_casella(caselle, g.valore, tipi ? 5 : 3);
