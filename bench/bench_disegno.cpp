@@ -8,8 +8,8 @@
 #include "display/etichette.h"
 #include "ionogram/lettore_rdf.h"
 
-#include <QFontMetrics>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
 

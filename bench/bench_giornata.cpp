@@ -75,8 +75,7 @@ struct giornata {
         s.numero_ionogramma = 32;
         s.file_risultati = s.cartella_ionogrammi / "QX106_05032023_15.txt";
         std::ofstream risultati(s.file_risultati, std::ios::binary);
-        for (int k = 0; k < 96; ++k)
-            risultati << record_vuoto();
+        for (int k = 0; k < 96; ++k) risultati << record_vuoto();
         risultati.close();
         scrivi_impostazioni(cartella / nome_file_impostazioni,
                             {"05-03-2023", "07", "45", "15", "32"});
@@ -120,16 +119,14 @@ namespace {
 void BM_ScritturaImpostazioni(benchmark::State& stato_bench) {
     giornata g;
     const fs::path file = g.cartella / nome_file_impostazioni;
-    for (auto _ : stato_bench)
-        scrivi_impostazioni(file, {"05-03-2023", "07", "45", "15", "32"});
+    for (auto _ : stato_bench) scrivi_impostazioni(file, {"05-03-2023", "07", "45", "15", "32"});
 }
 BENCHMARK(BM_ScritturaImpostazioni)->Unit(benchmark::kMicrosecond);
 
 void BM_ScritturaRecord(benchmark::State& stato_bench) {
     giornata g;
     const std::string record = record_vuoto();
-    for (auto _ : stato_bench)
-        scrittura_record(g.stato.sessione.file_risultati, 32, record);
+    for (auto _ : stato_bench) scrittura_record(g.stato.sessione.file_risultati, 32, record);
 }
 BENCHMARK(BM_ScritturaRecord)->Unit(benchmark::kMicrosecond);
 

@@ -49,7 +49,12 @@ void BM_GiornataInPng(benchmark::State& stato) {
     stato.counters["files"] = static_cast<double>(giorno.file.size());
 }
 // Wall time, and the CPU time of the whole process (all threads).
-BENCHMARK(BM_GiornataInPng)->Arg(1)->Arg(2)->UseRealTime()->MeasureProcessCPUTime()
-    ->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_GiornataInPng)
+    ->Arg(1)
+    ->Arg(2)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(2.0);
 
 } // namespace

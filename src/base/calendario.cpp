@@ -27,15 +27,11 @@ constexpr std::array<mese, 12> mesi{{
     {"December", 365},
 }};
 
-bool mese_valido(int mese) {
-    return mese >= 1 && mese <= 12;
-}
+bool mese_valido(int mese) { return mese >= 1 && mese <= 12; }
 
 } // namespace
 
-bool anno_bisestile(double anno) {
-    return std::fmod(anno, 4.0) == 0.0;
-}
+bool anno_bisestile(double anno) { return std::fmod(anno, 4.0) == 0.0; }
 
 int ultimo_giorno_del_mese(int mese, bool bisestile) {
     if (!mese_valido(mese)) return 0;

@@ -49,9 +49,7 @@ void sincronizza_cartella(const fs::path& cartella) {
 
 } // namespace
 
-std::string testo_errore_sistema(int numero) {
-    return std::generic_category().message(numero);
-}
+std::string testo_errore_sistema(int numero) { return std::generic_category().message(numero); }
 
 void scrivi_file_sicuro(const fs::path& file, std::string_view contenuto) {
     fs::path temporaneo = file;

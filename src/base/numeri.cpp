@@ -98,7 +98,9 @@ std::int16_t a_intero16(double valore) { return converti_intero<std::int16_t>(va
 
 std::int32_t a_intero32(double valore) { return converti_intero<std::int32_t>(valore); }
 
-std::int16_t intero16_da_testo(std::string_view testo) { return a_intero16(valore_numerico(testo)); }
+std::int16_t intero16_da_testo(std::string_view testo) {
+    return a_intero16(valore_numerico(testo));
+}
 
 namespace {
 

@@ -25,9 +25,7 @@ constexpr std::array<disposizione_echi, 5> tabella_passi{{
 constexpr int minimo16 = std::numeric_limits<std::int16_t>::min();
 constexpr int massimo16 = std::numeric_limits<std::int16_t>::max();
 
-bool entra_in_16_bit(std::int32_t valore) {
-    return valore >= minimo16 && valore <= massimo16;
-}
+bool entra_in_16_bit(std::int32_t valore) { return valore >= minimo16 && valore <= massimo16; }
 
 /// Frequencies whose cells the matrix really holds.
 int frequenze_presenti(const dati_ionogramma& dati) {
@@ -71,11 +69,9 @@ bool espandi(campione_espanso& e, const std::int16_t* celle,
         const colonne_blocco b = colonne[i];
         QRgb* destinazione = e.grigi.data() + (b.prima - e.prima_colonna);
         if (b.quante == larghezza) {
-            for (int c = 0; c < larghezza; ++c)
-                destinazione[c] = grigio;
+            for (int c = 0; c < larghezza; ++c) destinazione[c] = grigio;
         } else { // cut by the image's edge
-            for (int c = 0; c < b.quante; ++c)
-                destinazione[c] = grigio;
+            for (int c = 0; c < b.quante; ++c) destinazione[c] = grigio;
         }
     }
     return qualcuno != 0;
@@ -85,8 +81,7 @@ void fondi(QRgb* riga, const campione_espanso& e) {
     QRgb* p = riga + e.prima_colonna;
     const QRgb* grigi = e.grigi.data();
     const std::size_t n = e.grigi.size();
-    for (std::size_t k = 0; k < n; ++k)
-        p[k] = grigi[k] != 0 ? grigi[k] : p[k];
+    for (std::size_t k = 0; k < n; ++k) p[k] = grigi[k] != 0 ? grigi[k] : p[k];
 }
 
 } // namespace

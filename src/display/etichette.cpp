@@ -60,8 +60,8 @@ QImage stampa_etichette(const QFont& font, QRgb colore, QImage::Format formato, 
 }
 
 tessere_etichette rendi_etichette(const QFont& font, QRgb colore, const QImage& superficie) {
-    tessere_etichette nuove{font.key(), colore, superficie.dotsPerMeterX(),
-                            superficie.dotsPerMeterY(), {}, {}};
+    tessere_etichette nuove{
+        font.key(), colore, superficie.dotsPerMeterX(), superficie.dotsPerMeterY(), {}, {}};
     QImage modello(1, 1, QImage::Format_RGB32);
     modello.setDotsPerMeterX(superficie.dotsPerMeterX());
     modello.setDotsPerMeterY(superficie.dotsPerMeterY());
@@ -85,9 +85,8 @@ tessere_etichette rendi_etichette(const QFont& font, QRgb colore, const QImage& 
     // and a redraw in another colour leaves none of the old one.
     const QImage stampa = stampa_etichette(font, colore | 0xff000000u, QImage::Format_RGB32,
                                            colore_sfondo, modello, x0, y0, dimensione);
-    const QImage copertura =
-        stampa_etichette(font, 0xffffffffu, QImage::Format_ARGB32_Premultiplied, 0u, modello, x0,
-                         y0, dimensione);
+    const QImage copertura = stampa_etichette(
+        font, 0xffffffffu, QImage::Format_ARGB32_Premultiplied, 0u, modello, x0, y0, dimensione);
     for (int r = 0; r < dimensione.height(); ++r) {
         const auto* colori = reinterpret_cast<const QRgb*>(stampa.constScanLine(r));
         const auto* alfa = reinterpret_cast<const QRgb*>(copertura.constScanLine(r));
@@ -125,7 +124,8 @@ std::shared_ptr<const tessere_etichette> tessere_per(const QFont& font, QRgb col
             voce->punti_per_metro_y == superficie.dotsPerMeterY())
             return voce;
     if (memoria.size() >= 4) memoria.pop_front();
-    auto nuove = std::make_shared<const tessere_etichette>(rendi_etichette(font, colore, superficie));
+    auto nuove =
+        std::make_shared<const tessere_etichette>(rendi_etichette(font, colore, superficie));
     memoria.push_back(nuove);
     return nuove;
 }

@@ -40,9 +40,7 @@ constexpr std::array<serie_panoramica, 13> serie = {{
     {"M3000F2", pannello::muf, 0xff7800a0, 10},
 }};
 
-int indice(pannello p) {
-    return static_cast<int>(p);
-}
+int indice(pannello p) { return static_cast<int>(p); }
 int riga_bassa(pannello p) {
     return g::riga_alta[static_cast<std::size_t>(indice(p))] + g::altezza_pannello;
 }
@@ -102,9 +100,7 @@ QColor attenuato(QRgb colore) {
                                 (qBlue(colore) + 2 * 255) / 3));
 }
 
-QString testo_numero(double v) {
-    return QString::number(v, 'f', 0);
-}
+QString testo_numero(double v) { return QString::number(v, 'f', 0); }
 
 void disegna_assi(QPainter& p, const QFontMetrics& m) {
     for (const pannello pan : {pannello::frequenze, pannello::altezze, pannello::muf}) {
@@ -199,8 +195,7 @@ void disegna_legende(QPainter& p, const QFontMetrics& m) {
         const int y = g::riga_alta[i] - 8;
         p.fillRect(x[i], y - 7, 8, 8, QColor::fromRgb(s.colore));
         p.setPen(QColor::fromRgb(colore_testo_panoramica));
-        const QString nome =
-            testo_qt(trova_grandezza(s.chiave)->didascalia);
+        const QString nome = testo_qt(trova_grandezza(s.chiave)->didascalia);
         p.drawText(x[i] + 12, y, nome);
         x[i] += 12 + m.horizontalAdvance(nome) + 18;
     }
@@ -209,8 +204,7 @@ void disegna_legende(QPainter& p, const QFontMetrics& m) {
                                                    {forma::su, "greater than"},
                                                    {forma::giu, "less than"}};
     int larghezza = 0;
-    for (const auto& [f, testo] : segni)
-        larghezza += 12 + m.horizontalAdvance(testo) + 14;
+    for (const auto& [f, testo] : segni) larghezza += 12 + m.horizontalAdvance(testo) + 14;
     int xs = g::colonna_fine - larghezza + 14;
     const int y = g::riga_alta[0] - 8;
     for (const auto& [f, testo] : segni) {
@@ -258,14 +252,12 @@ void disegna_serie(QImage& immagine, QPainter& p, const giornata& giorno) {
         });
         if (coperto)
             for (int dy = -1; dy <= 1; ++dy)
-                for (int dx = -1; dx <= 1; ++dx)
-                    immagine.setPixel(*c + QPoint(dx, dy), es->colore);
+                for (int dx = -1; dx <= 1; ++dx) immagine.setPixel(*c + QPoint(dx, dy), es->colore);
     }
 }
 
 QString titolo_di(const contenuto_panoramica& c) {
-    QString titolo =
-        testo_qt(stazione_sistema);
+    QString titolo = testo_qt(stazione_sistema);
     if (c.giorno == nullptr) return titolo + "   Day overview";
     const data_calendario& d = c.giorno->data;
     titolo += QString("   %1   interval %2 min")
@@ -291,9 +283,7 @@ scala_pannello scala_di(pannello p) {
     return {0, 1};
 }
 
-const std::array<serie_panoramica, 13>& serie_della_panoramica() {
-    return serie;
-}
+const std::array<serie_panoramica, 13>& serie_della_panoramica() { return serie; }
 
 stato_sondaggio stato_di(const sondaggio& s) {
     const valore_letto& fof2 = s.valori[*indice_chiave("foF2")];

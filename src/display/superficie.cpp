@@ -46,8 +46,7 @@ void rettangolo_pieno(QImage& superficie, const geometria_grafico& geometria, in
     // rectangle reaches.
     const int y_primo = std::max(y1, geometria.y_da_riga(pixel.altezza() - 1));
     const int y_ultimo = std::min(y2, geometria.y_da_riga(0));
-    for (int y = y_primo; y <= y_ultimo; ++y)
-        pixel.tratto_orizzontale(x1, x2, y, colore);
+    for (int y = y_primo; y <= y_ultimo; ++y) pixel.tratto_orizzontale(x1, x2, y, colore);
 }
 
 void linea(QImage& superficie, const geometria_grafico& geometria, int x1, int y1, int x2, int y2,
@@ -70,8 +69,7 @@ void linea(QImage& superficie, const geometria_grafico& geometria, int x1, int y
         const int y_alto = y1 < y2 ? y2 - 1 : y1;
         const int y_primo = std::max(y_basso, geometria.y_da_riga(pixel.altezza() - 1));
         const int y_ultimo = std::min(y_alto, geometria.y_da_riga(0));
-        for (int y = y_primo; y <= y_ultimo; ++y)
-            pixel.riga(y)[prima] = colore;
+        for (int y = y_primo; y <= y_ultimo; ++y) pixel.riga(y)[prima] = colore;
         return;
     }
     // Any other slope: Bresenham along the longer axis, end point excluded.

@@ -52,9 +52,7 @@ struct valori {
     double h_fmin = 0, h_foE = 0, h_foEs = 0, h_foF1 = 0, h_foF2 = 0;
 };
 
-const eco& echo(const tracce& t, int k) {
-    return t.echi[static_cast<std::size_t>(k)];
-}
+const eco& echo(const tracce& t, int k) { return t.echi[static_cast<std::size_t>(k)]; }
 
 std::vector<cuspide> trova_cuspidi(const tracce& t) {
     std::vector<bool> continuato(t.echi.size(), false);
@@ -170,8 +168,7 @@ void strato_es(const tracce& t, const std::vector<cuspide>& cuspidi, valori& v) 
     double piu_frequente = bordi.front();
     std::size_t volte = 0;
     for (std::size_t a = 0, b = 0; a < bordi.size(); a = b) {
-        while (b < bordi.size() && bordi[b] == bordi[a])
-            ++b;
+        while (b < bordi.size() && bordi[b] == bordi[a]) ++b;
         if (b - a > volte) {
             volte = b - a;
             piu_frequente = bordi[a];

@@ -8,8 +8,8 @@
 // the operator more than none. The method and its limits are described in
 // docs/proposals.md.
 
-#include "plot/punto_grafico.h"
 #include "ionogram/dati_ionogramma.h"
+#include "plot/punto_grafico.h"
 
 #include <array>
 #include <optional>

@@ -16,9 +16,7 @@ constexpr int altezze = dati_ionogramma::numero_altezze;
 /// of 256 bins gives medians without sorting.
 using istogramma = std::array<int, 256>;
 
-int livello(std::int16_t a) {
-    return std::clamp<int>(a, 0, 255);
-}
+int livello(std::int16_t a) { return std::clamp<int>(a, 0, 255); }
 
 int quantile(const istogramma& h, int totale, double q) {
     const int soglia = static_cast<int>(std::ceil(q * totale));
@@ -78,8 +76,7 @@ void togli_macchie(std::vector<std::uint8_t>& maschera, int colonne) {
                 }
         }
         if (static_cast<int>(gruppo.size()) < celle_minime || ultima - prima + 1 < colonne_minime)
-            for (const int k : gruppo)
-                maschera[static_cast<std::size_t>(k)] = 0;
+            for (const int k : gruppo) maschera[static_cast<std::size_t>(k)] = 0;
     }
 }
 
@@ -194,8 +191,7 @@ tracce trova_tracce(const dati_ionogramma& dati) {
             ++tutte[v];
         }
         int nella_colonna = 0;
-        for (const int k : colonna)
-            nella_colonna += k;
+        for (const int k : colonna) nella_colonna += k;
         colonna[0] = altezze - nella_colonna;
         non_nulle += nella_colonna;
         soglia_colonna[static_cast<std::size_t>(c)] = sopra_il_rumore(colonna, altezze);
@@ -204,8 +200,7 @@ tracce trova_tracce(const dati_ionogramma& dati) {
     for (int j = 0; j < altezze; ++j) {
         istogramma& riga = righe[static_cast<std::size_t>(j)];
         int nella_riga = 0;
-        for (const int k : riga)
-            nella_riga += k;
+        for (const int k : riga) nella_riga += k;
         riga[0] = n - nella_riga;
         soglia_riga[static_cast<std::size_t>(j)] = sopra_il_rumore(riga, n);
     }
@@ -242,8 +237,7 @@ tracce trova_tracce(const dati_ionogramma& dati) {
             // its continuation.
             if (e.alto == e.basso && e.picco < 2 * soglia(c, e.basso)) continue;
             int bordo = e.basso;
-            while (2 * cella(c, bordo) < e.picco)
-                ++bordo;
+            while (2 * cella(c, bordo) < e.picco) ++bordo;
             e.bordo = altezza_cella(bordo);
             t.echi.push_back(e);
         }

@@ -60,8 +60,7 @@ std::string tabella_csv(const std::vector<const giornata*>& giorni) {
     std::string tabella;
     aggiungi_riga(tabella, intestazione_csv());
     for (const giornata* g : giorni)
-        for (const auto& s : g->sondaggi)
-            aggiungi_riga(tabella, campi_csv(*g, s));
+        for (const auto& s : g->sondaggi) aggiungi_riga(tabella, campi_csv(*g, s));
     return tabella;
 }
 

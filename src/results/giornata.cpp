@@ -15,7 +15,8 @@ namespace velaris {
 namespace {
 
 bool solo_cifre(std::string_view t) {
-    return !t.empty() && std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return !t.empty() &&
+           std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 /// The record of one sounding; adds to `avvisi` what had to be left out.
@@ -24,8 +25,8 @@ sondaggio leggi_sondaggio(const std::filesystem::path& file, int numero, int min
     sondaggio s;
     s.minuti = minuti;
     const std::string record = lettura_record(file, numero);
-    const std::string dove = file.string() + ": record " + std::to_string(numero) + " (" +
-                             testo_orario(minuti) + ")";
+    const std::string dove =
+        file.string() + ": record " + std::to_string(numero) + " (" + testo_orario(minuti) + ")";
     if (!record.ends_with("\r\n")) {
         avvisi.push_back(dove + " does not end with a line end where a record ends; "
                                 "it is left out");
@@ -46,8 +47,7 @@ sondaggio leggi_sondaggio(const std::filesystem::path& file, int numero, int min
         } else {
             avvisi.push_back(dove + ": the " +
                              std::string(trova_grandezza(chiavi_numeriche[i])->didascalia) +
-                             " value \"" + testo +
-                             "\" is not a whole number; it is left out");
+                             " value \"" + testo + "\" is not a whole number; it is left out");
         }
     }
     s.tipi_es = campi.campo(chiave_tipi_es).valore;
@@ -143,8 +143,9 @@ lettura_giornata leggi_giornata(const std::filesystem::path& file) {
     return esito;
 }
 
-std::vector<std::filesystem::path> file_risultati_da(const std::vector<std::filesystem::path>& argomenti,
-                                                     std::vector<std::string>& avvisi) {
+std::vector<std::filesystem::path>
+file_risultati_da(const std::vector<std::filesystem::path>& argomenti,
+                  std::vector<std::string>& avvisi) {
     std::vector<std::filesystem::path> file;
     for (const auto& a : argomenti) {
         std::error_code e;
@@ -152,8 +153,7 @@ std::vector<std::filesystem::path> file_risultati_da(const std::vector<std::file
             std::vector<std::filesystem::path> trovati;
             for (std::filesystem::directory_iterator it(a, e), fine; !e && it != fine;
                  it.increment(e))
-                if (leggi_nome_risultati(it->path().filename().string()) &&
-                    it->is_regular_file())
+                if (leggi_nome_risultati(it->path().filename().string()) && it->is_regular_file())
                     trovati.push_back(it->path());
             if (e) {
                 avvisi.push_back(a.string() + ": the folder cannot be read (" + e.message() + ")");

@@ -49,7 +49,7 @@ extern const std::array<std::string_view, 15> chiavi_numeriche;
 std::optional<std::size_t> indice_chiave(std::string_view chiave);
 
 struct sondaggio {
-    int minuti = 0; ///< after 00:00 UT: (k - 1) x interval for record k
+    int minuti = 0;                      ///< after 00:00 UT: (k - 1) x interval for record k
     std::array<valore_letto, 15> valori; ///< in the order of chiavi_numeriche
     std::string tipi_es;                 ///< trimmed, as stored
 };
@@ -93,8 +93,9 @@ lettura_giornata leggi_giornata(const std::filesystem::path& file);
 /// The results files named by `argomenti`: a file as given, a folder for every
 /// file in it whose name follows the naming rule, sorted by name. A missing
 /// path or an unreadable folder is reported in `avvisi`.
-std::vector<std::filesystem::path> file_risultati_da(const std::vector<std::filesystem::path>& argomenti,
-                                                     std::vector<std::string>& avvisi);
+std::vector<std::filesystem::path>
+file_risultati_da(const std::vector<std::filesystem::path>& argomenti,
+                  std::vector<std::string>& avvisi);
 
 /// One day per date: where several files hold the same day (a session once
 /// started with another interval leaves a second, mostly blank file), the one

@@ -29,9 +29,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 15> codici =
     {"fxI", "51"},
 }};
 
-std::string lettera(const std::string& l) {
-    return l.empty() ? " " : l.substr(0, 1);
-}
+std::string lettera(const std::string& l) { return l.empty() ? " " : l.substr(0, 1); }
 
 std::string tre_cifre(int valore) {
     std::string t = std::to_string(valore);
@@ -113,11 +111,9 @@ std::optional<std::string> unione_righe_orarie(std::string_view esistente,
         }
         per_data[chiave_riga(r)] = r;
     }
-    for (const auto& r : righe)
-        per_data[chiave_riga(r)] = r;
+    for (const auto& r : righe) per_data[chiave_riga(r)] = r;
     std::string contenuto;
-    for (const auto& [data, r] : per_data)
-        contenuto += r + "\r\n";
+    for (const auto& [data, r] : per_data) contenuto += r + "\r\n";
     return contenuto;
 }
 

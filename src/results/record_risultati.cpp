@@ -137,9 +137,7 @@ record_risultati decodifica_record(std::string_view byte) {
     return record;
 }
 
-std::string record_vuoto() {
-    return std::string(lunghezza_record - 2, ' ') + "\r\n";
-}
+std::string record_vuoto() { return std::string(lunghezza_record - 2, ' ') + "\r\n"; }
 
 std::string record_da_byte(std::string_view letti) {
     const std::string vuoto = record_vuoto();

@@ -83,9 +83,7 @@ std::string cella_statistica(const std::optional<statistica>& s) {
                  std::string{s->qualificativa, s->descrittiva});
 }
 
-std::string lettera(const std::string& l) {
-    return l.empty() ? std::string(" ") : l.substr(0, 1);
-}
+std::string lettera(const std::string& l) { return l.empty() ? std::string(" ") : l.substr(0, 1); }
 
 std::string etichetta_riga(std::string_view testo) {
     std::string e(testo);
@@ -159,8 +157,7 @@ std::string tabulazione_mensile(std::string_view chiave, int anno, int mese,
                         std::string(nome_unita(*unita_di(chiave))) + "   " + std::to_string(anno) +
                         "-" + due_cifre(mese) + "   hours UT\r\n\r\n";
     testo += "DD ";
-    for (int ora = 0; ora < 24; ++ora)
-        testo += cella(due_cifre(ora));
+    for (int ora = 0; ora < 24; ++ora) testo += cella(due_cifre(ora));
     testo += "\r\n";
 
     std::array<std::vector<valore_letto>, 24> per_ora;
@@ -184,12 +181,10 @@ std::string tabulazione_mensile(std::string_view chiave, int anno, int mese,
     }
 
     std::array<statistiche_ora, 24> st;
-    for (std::size_t ora = 0; ora < 24; ++ora)
-        st[ora] = statistiche(per_ora[ora]);
+    for (std::size_t ora = 0; ora < 24; ++ora) st[ora] = statistiche(per_ora[ora]);
     testo += "\r\n";
     testo += etichetta_riga("CNT");
-    for (const auto& s : st)
-        testo += cella(std::to_string(s.conteggio));
+    for (const auto& s : st) testo += cella(std::to_string(s.conteggio));
     testo += "\r\n";
     const std::pair<const char*, std::optional<statistica> statistiche_ora::*> righe[] = {
         {"MED", &statistiche_ora::mediana},
@@ -198,8 +193,7 @@ std::string tabulazione_mensile(std::string_view chiave, int anno, int mese,
     };
     for (const auto& [etichetta, membro] : righe) {
         testo += etichetta_riga(etichetta);
-        for (const auto& s : st)
-            testo += cella_statistica(s.*membro);
+        for (const auto& s : st) testo += cella_statistica(s.*membro);
         testo += "\r\n";
     }
     return testo;

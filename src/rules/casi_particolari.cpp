@@ -70,8 +70,7 @@ template <std::size_t N>
 constexpr std::array<scrittura, N> tutte(const std::array<std::string_view, N>& caselle,
                                          std::string_view testo) {
     std::array<scrittura, N> elenco{};
-    for (std::size_t i = 0; i < N; ++i)
-        elenco[i] = {caselle[i], testo};
+    for (std::size_t i = 0; i < N; ++i) elenco[i] = {caselle[i], testo};
     return elenco;
 }
 
@@ -83,9 +82,7 @@ constexpr std::array<T, N + M> poi(const std::array<T, N>& a, const std::array<T
     return elenco;
 }
 
-bool vuota(const caselle_testo& c, std::string_view nome) {
-    return c.testo(nome).empty();
-}
+bool vuota(const caselle_testo& c, std::string_view nome) { return c.testo(nome).empty(); }
 
 bool tutte_vuote(const caselle_testo& c, std::initializer_list<std::string_view> nomi) {
     return std::all_of(nomi.begin(), nomi.end(), [&](std::string_view n) { return vuota(c, n); });
@@ -202,9 +199,7 @@ constexpr std::array<std::string_view, 9> cancellazione_05 = {
     caselle_fbes.valore,        caselle_fbes.qualificativa, caselle_fbes.descrittiva};
 
 // No ionogram (06), always allowed.
-bool sempre(const caselle_testo&, std::string_view, std::string_view&) {
-    return true;
-}
+bool sempre(const caselle_testo&, std::string_view, std::string_view&) { return true; }
 
 // The descriptive boxes that receive "C": fmin, foEs, h'Es, h'F, foF2, fbEs,
 // fxI, M(3000)F2, MUF(3000)F2.
@@ -218,8 +213,7 @@ constexpr std::array<std::string_view, 9> senza_ionogramma = {
 constexpr auto svuotate_senza_ionogramma = [] {
     std::array<std::string_view, 37> elenco{};
     std::size_t n = 0;
-    for (const auto& c : caselle_per_grandezza)
-        elenco[n++] = c.valore;
+    for (const auto& c : caselle_per_grandezza) elenco[n++] = c.valore;
     for (const auto& c : caselle_per_grandezza)
         if (!c.qualificativa.empty()) elenco[n++] = c.qualificativa;
     for (const auto d :
@@ -337,8 +331,7 @@ esito_caso_particolare annullamento_caso_particolare(caselle_testo& caselle,
     if (codice_caso_particolare == nessun_caso_particolare) return {};
     // A code the table lacks (read from a file header) filled nothing here.
     if (const regola_caso* r = regola_di(codice_caso_particolare))
-        for (std::string_view nome : r->cancellazione)
-            caselle.imposta_testo(nome, "");
+        for (std::string_view nome : r->cancellazione) caselle.imposta_testo(nome, "");
     codice_caso_particolare = std::string(nessun_caso_particolare);
     esito_caso_particolare esito;
     esito.applicato = true;

@@ -48,7 +48,7 @@ bool codice_da_scrivere(std::string_view codice);
 
 /// What the window must do once a case command has run.
 struct esito_caso_particolare {
-    bool applicato = false;   ///< false: refused, or a deletion with nothing to delete
+    bool applicato = false;    ///< false: refused, or a deletion with nothing to delete
     bool seleziona_hf = false; ///< h'F becomes the characteristic to scale
     /// New caption of `Label11`; nullopt: the label is left as it is.
     std::optional<std::string> didascalia;
@@ -59,7 +59,8 @@ struct esito_caso_particolare {
 /// `codice_caso_particolare`, or shows "There aren't the right conditions to
 /// apply this particular case" and changes nothing. The code in force is not
 /// looked at: a second case overwrites the first.
-esito_caso_particolare applicazione_caso_particolare(std::string_view codice, caselle_testo& caselle,
+esito_caso_particolare applicazione_caso_particolare(std::string_view codice,
+                                                     caselle_testo& caselle,
                                                      std::string& codice_caso_particolare,
                                                      messaggi& messaggi);
 

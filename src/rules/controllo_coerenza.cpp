@@ -44,9 +44,7 @@ private:
     messaggi& m_m;
 };
 
-const grandezza& g(std::string_view chiave) {
-    return *trova_grandezza(chiave);
-}
+const grandezza& g(std::string_view chiave) { return *trova_grandezza(chiave); }
 
 std::vector<std::string_view> tutte(const grandezza& x) {
     return {x.valore, x.qualificativa, x.descrittiva};

@@ -22,7 +22,6 @@ struct esito_controllo {
 /// code; stops at the first failure, whose message goes through `messaggi`.
 /// Changes no box.
 esito_controllo controllo_coerenza(const caselle_testo& caselle,
-                                   std::string_view codice_caso_particolare,
-                                   messaggi& messaggi);
+                                   std::string_view codice_caso_particolare, messaggi& messaggi);
 
 } // namespace velaris

@@ -41,8 +41,8 @@ fonti_m3000 fonti(strato_m3000 strato) {
     const grandezza& fo = *trova_grandezza(f1 ? "foF1" : "foF2");
     const grandezza& muf = *trova_grandezza(f1 ? "MUF3000F1" : "MUF3000F2");
     const grandezza& m = *trova_grandezza(f1 ? "M3000F1" : "M3000F2");
-    return {fo.valore,  fo.qualificativa,  fo.descrittiva, muf.valore, muf.qualificativa,
-            muf.descrittiva, m.valore, m.qualificativa, m.descrittiva};
+    return {fo.valore,       fo.qualificativa, fo.descrittiva,  muf.valore,   muf.qualificativa,
+            muf.descrittiva, m.valore,         m.qualificativa, m.descrittiva};
 }
 
 } // namespace

@@ -24,12 +24,8 @@ double coseno_incidenza(float h) {
 
 // Int() of the drawing rounds toward minus infinity; the results are small,
 // and a value that does not fit 16 bits is an error, not a wrapped column.
-std::int16_t colonna(double f) {
-    return a_intero16(std::floor((f - 0.925) / 0.025));
-}
-std::int16_t riga(float h) {
-    return a_intero16(std::floor((h - 86.625) / 1.125));
-}
+std::int16_t colonna(double f) { return a_intero16(std::floor((f - 0.925) / 0.025)); }
+std::int16_t riga(float h) { return a_intero16(std::floor((h - 86.625) / 1.125)); }
 
 } // namespace
 

@@ -18,9 +18,9 @@ namespace velaris {
 enum class ridisegno { ionogramma, grafico_vuoto, nessuno };
 
 struct esito_selezione {
-    std::string grandezza_corrente;              ///< key of the new current characteristic
-    std::vector<std::string_view> sbloccate;     ///< letter boxes (or Text7) open to typing
-    std::string_view fuoco;                      ///< box that takes the focus; empty: none
+    std::string grandezza_corrente;          ///< key of the new current characteristic
+    std::vector<std::string_view> sbloccate; ///< letter boxes (or Text7) open to typing
+    std::string_view fuoco;                  ///< box that takes the focus; empty: none
     ridisegno plot = ridisegno::nessuno;
 };
 

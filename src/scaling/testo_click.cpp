@@ -19,13 +19,9 @@ parti_numero dividi(std::string_view testo, int punto) {
     return {testo.substr(0, p - 1), testo.substr(p)};
 }
 
-int cifra(std::string_view decimali, std::size_t indice) {
-    return decimali[indice] - '0';
-}
+int cifra(std::string_view decimali, std::size_t indice) { return decimali[indice] - '0'; }
 
-std::string rifilato(std::string_view testo) {
-    return std::string(senza_spazi(testo));
-}
+std::string rifilato(std::string_view testo) { return std::string(senza_spazi(testo)); }
 
 /// The integer part raised by one, printed and trimmed ("9" -> "10").
 std::string intera_piu_uno(std::string_view intera) {

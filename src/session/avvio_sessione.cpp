@@ -32,8 +32,7 @@ void crea_file_risultati_se_manca(const fs::path& file, int record) {
     const std::string vuoto = record_vuoto();
     std::string contenuto;
     contenuto.reserve(static_cast<std::size_t>(record) * vuoto.size());
-    for (int i = 0; i < record; ++i)
-        contenuto += vuoto;
+    for (int i = 0; i < record; ++i) contenuto += vuoto;
     scrivi_file_sicuro(file, contenuto);
 }
 
@@ -53,13 +52,11 @@ void crea_cartella(const fs::path& cartella) {
 
 std::optional<std::vector<std::string>> minuti_ammessi(std::string_view incremento) {
     bool ammesso = false;
-    for (std::string_view voce : intervalli_ammessi)
-        ammesso = ammesso || voce == incremento;
+    for (std::string_view voce : intervalli_ammessi) ammesso = ammesso || voce == incremento;
     if (!ammesso) return std::nullopt;
     const int passo = intero16_da_testo(incremento);
     std::vector<std::string> voci;
-    for (int m = 0; m < 60; m += passo)
-        voci.push_back(due_cifre(m));
+    for (int m = 0; m < 60; m += passo) voci.push_back(due_cifre(m));
     return voci;
 }
 

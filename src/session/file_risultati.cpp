@@ -15,13 +15,9 @@ namespace velaris {
 namespace {
 
 /// The characteristic of the record's field `i`.
-const grandezza& grandezza_del_campo(std::size_t i) {
-    return *trova_grandezza(chiavi_record[i]);
-}
+const grandezza& grandezza_del_campo(std::size_t i) { return *trova_grandezza(chiavi_record[i]); }
 
-bool tipi_es(const grandezza& g) {
-    return g.chiave == chiave_tipi_es;
-}
+bool tipi_es(const grandezza& g) { return g.chiave == chiave_tipi_es; }
 
 /// The bytes one write puts into the file, from `inizio` on.
 struct blocco {
@@ -151,8 +147,7 @@ void riempimento_caselle_testo_ionogramma_precedente(caselle_testo& caselle,
 }
 
 void svuotamento_caselle_precedenti(caselle_testo& caselle) {
-    for (const auto& g : tabella_grandezze)
-        caselle.imposta_testo(g.precedente, "");
+    for (const auto& g : tabella_grandezze) caselle.imposta_testo(g.precedente, "");
 }
 
 } // namespace velaris

@@ -1,7 +1,7 @@
 #include "impostazioni.h"
 
-#include "base/numeri.h"
 #include "base/file_sistema.h"
+#include "base/numeri.h"
 
 #include <array>
 #include <cerrno>
@@ -64,7 +64,8 @@ lettura_impostazioni leggi_impostazioni(const fs::path& file) {
 
     // O_NONBLOCK: a pipe in place of the file must not hang the start window.
     descrittore fd(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (fd.get() < 0) return {std::nullopt, "it cannot be read (" + testo_errore_sistema(errno) + ")"};
+    if (fd.get() < 0)
+        return {std::nullopt, "it cannot be read (" + testo_errore_sistema(errno) + ")"};
     std::string testo(byte_da_leggere, '\0');
     std::size_t letti = 0;
     while (letti < testo.size()) {
@@ -113,6 +114,5 @@ impostazioni_iniziali impostazioni_per_entrata(const fs::path& file,
                           " at 00:00; the file is rewritten when the session starts!";
     return iniziali;
 }
-
 
 } // namespace velaris

@@ -20,18 +20,17 @@ struct parametri_sessione {
     std::string incremento_minuti;             ///< "05", "10", "15", "30" or "60"
     std::int16_t ora_corrente = 0;
     std::int16_t minuti_correnti = 0;
-    std::int16_t numero_ionogramma = 1;        ///< 1-based; also the results record
+    std::int16_t numero_ionogramma = 1; ///< 1-based; also the results record
     std::int16_t numero_precedente = 0;
-    std::string nome_file_ionogramma;          ///< file name, no folder
-    std::int16_t ora_successivo = 0;           ///< companion window's time
+    std::string nome_file_ionogramma; ///< file name, no folder
+    std::int16_t ora_successivo = 0;  ///< companion window's time
     std::int16_t minuti_successivo = 0;
     std::string nome_file_successivo;
-    std::filesystem::path file_risultati;      ///< full path of the day's results
-    std::string testo_data;                    ///< date text shown in titles
+    std::filesystem::path file_risultati; ///< full path of the day's results
+    std::string testo_data;               ///< date text shown in titles
 
     parametri_sessione() {
-        for (int h = 0; h < 24; ++h)
-            tabella_ore[static_cast<std::size_t>(h)] = due_cifre(h);
+        for (int h = 0; h < 24; ++h) tabella_ore[static_cast<std::size_t>(h)] = due_cifre(h);
     }
 };
 

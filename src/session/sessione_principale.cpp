@@ -207,9 +207,7 @@ sessione_principale::lasciando_sondaggio::lasciando_sondaggio(sessione_principal
     sessione.m_lasciando = true;
 }
 
-sessione_principale::lasciando_sondaggio::~lasciando_sondaggio() {
-    m_sessione.m_lasciando = false;
-}
+sessione_principale::lasciando_sondaggio::~lasciando_sondaggio() { m_sessione.m_lasciando = false; }
 
 esito_comando sessione_principale::lascia_casella(std::string_view casella) {
     // While a way out runs (and once Esc has gone through) the focus moves

@@ -18,8 +18,8 @@ casella::casella(const QString& nome, int limite_battitura, QWidget* parent)
 void casella::keyPressEvent(QKeyEvent* evento) {
     if (evento->matches(QKeySequence::Paste)) return;
     if (!isReadOnly()) {
-        const int spazio = m_limite - (static_cast<int>(text().size()) -
-                                       static_cast<int>(selectedText().size()));
+        const int spazio =
+            m_limite - (static_cast<int>(text().size()) - static_cast<int>(selectedText().size()));
         const QString t = evento->text();
         const bool carattere = !t.isEmpty() && t.at(0).isPrint();
         if (carattere && spazio <= 0) return; // the box is full: the key is swallowed

@@ -34,8 +34,7 @@ std::vector<std::string> voci_ore(const parametri_sessione& sessione) {
 
 QStringList lista_qt(const std::vector<std::string>& voci) {
     QStringList lista;
-    for (const auto& voce : voci)
-        lista << testo_qt(voce);
+    for (const auto& voce : voci) lista << testo_qt(voce);
     return lista;
 }
 
@@ -88,9 +87,7 @@ etichetta_cliccabile* etichetta_avvio(QWidget* genitore) {
 
 } // namespace
 
-bool schermo_sufficiente(int larghezza_pixel) {
-    return larghezza_pixel > larghezza_minima;
-}
+bool schermo_sufficiente(int larghezza_pixel) { return larghezza_pixel > larghezza_minima; }
 
 bool controllo_schermo(messaggi& messaggi) {
     // Device-independent pixels: that is the room the windows really get on a
@@ -121,8 +118,7 @@ entrata::entrata(stato_programma& stato, messaggi& messaggi, QWidget* parent)
     m_minutes = lista_chiusa("minutes", this);
     m_minutes->addItems(lista_qt(*minuti_ammessi("05")));
     m_incremento = lista_chiusa("incremento", this);
-    for (std::string_view voce : intervalli_ammessi)
-        m_incremento->addItem(testo_qt(voce));
+    for (std::string_view voce : intervalli_ammessi) m_incremento->addItem(testo_qt(voce));
 
     auto* label5 = etichetta_avvio(this);
     m_label5 = label5;

@@ -42,7 +42,8 @@ QAccessibleInterface* fabbrica_accessibile(const QString& classe, QObject* ogget
 etichetta_cliccabile::etichetta_cliccabile(const QString& nome, const QString& didascalia,
                                            QWidget* parent)
     : QLabel(didascalia, parent) {
-    static const bool fabbrica_installata = (QAccessible::installFactory(fabbrica_accessibile), true);
+    static const bool fabbrica_installata =
+        (QAccessible::installFactory(fabbrica_accessibile), true);
     (void)fabbrica_installata;
     setObjectName(nome);
     setAccessibleName(didascalia);

@@ -53,21 +53,13 @@ immagine::immagine(stato_programma& stato, messaggi& messaggi, QWidget* parent)
     centra_sullo_schermo(this);
 }
 
-immagine::~immagine() {
-    delete m_compagna;
-}
+immagine::~immagine() { delete m_compagna; }
 
-const QImage& immagine::superficie() const {
-    return m_pannello->immagine();
-}
+const QImage& immagine::superficie() const { return m_pannello->immagine(); }
 
-immagine_next_ionogram* immagine::compagna() const {
-    return m_compagna;
-}
+immagine_next_ionogram* immagine::compagna() const { return m_compagna; }
 
-void immagine::caricamento_ionogramma() {
-    applica(m_sessione.carica());
-}
+void immagine::caricamento_ionogramma() { applica(m_sessione.carica()); }
 
 void immagine::applica(const esito_comando& esito) {
     if (esito.record_salvato) emit recordSalvato();
@@ -202,9 +194,7 @@ void immagine::closeEvent(QCloseEvent* evento) {
 
 // vista_principale
 
-vista_ionogramma& immagine::grafico() {
-    return *m_pannello;
-}
+vista_ionogramma& immagine::grafico() { return *m_pannello; }
 
 void immagine::abilita_casi_particolari(bool tutti) {
     for (const char* nome : {"mancanza_es_di_giorno_principale", "mancanza_es_di_notte_principale",
@@ -226,9 +216,7 @@ void immagine::disegna_curva_trasmissione(const std::vector<punto_grafico>& vert
     m_pannello->disegna_curva(vertici);
 }
 
-void immagine::ridisegna_grafico_vuoto() {
-    m_pannello->ridisegna_grafico_vuoto();
-}
+void immagine::ridisegna_grafico_vuoto() { m_pannello->ridisegna_grafico_vuoto(); }
 
 void immagine::mostra_corrente(std::string_view chiave) {
     const QColor normale = palette().color(QPalette::HighlightedText);
@@ -245,9 +233,7 @@ void immagine::mostra_pulsanti_es(bool visibili) {
     m_controlli.es_giu->setVisible(visibili);
 }
 
-bool immagine::controllo_attivo() const {
-    return m_controlli.controllo_si->isChecked();
-}
+bool immagine::controllo_attivo() const { return m_controlli.controllo_si->isChecked(); }
 
 void immagine::evidenzia(const std::vector<std::string_view>& caselle) {
     for (QLineEdit* c : m_evidenziate) {

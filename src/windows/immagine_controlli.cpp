@@ -44,9 +44,7 @@ constexpr int larghezza_tipi_es = colonna_esup - 2 - colonna_valore;
 constexpr int sotto_tabella = prima_riga + 16 * passo_riga + 8;
 
 /// The window's own translation context.
-QString tr(const char* testo) {
-    return QCoreApplication::translate("velaris::immagine", testo);
-}
+QString tr(const char* testo) { return QCoreApplication::translate("velaris::immagine", testo); }
 
 const QColor colore_didascalia_lettura(255, 255, 0);
 const QColor colore_lettura(255, 128, 0);
@@ -58,9 +56,7 @@ QLabel* etichetta_fissa(const QString& nome, const QString& testo, QWidget* pare
     return l;
 }
 
-QColor colore_testo(const QWidget& w) {
-    return w.palette().color(QPalette::HighlightedText);
-}
+QColor colore_testo(const QWidget& w) { return w.palette().color(QPalette::HighlightedText); }
 
 /// The Particular Cases menu, its submenus of Es blanketing, and View.
 void crea_menu(QMainWindow& finestra, controlli_immagine& c) {

@@ -40,9 +40,7 @@ immagine_next_ionogram::immagine_next_ionogram(stato_programma& stato, messaggi&
 
 immagine_next_ionogram::~immagine_next_ionogram() = default;
 
-const QImage& immagine_next_ionogram::superficie() const {
-    return m_grafico->immagine();
-}
+const QImage& immagine_next_ionogram::superficie() const { return m_grafico->immagine(); }
 
 void immagine_next_ionogram::esegui(operazione_compagna operazione) {
     if (!orario_compagna(operazione, m_stato.sessione, m_messaggi)) return;

@@ -87,9 +87,7 @@ tasto_tabella della_tabella(int tasto) {
 
 } // namespace
 
-void immagine::installa_anteprima_tasti() {
-    qApp->installEventFilter(new anteprima_tasti(this));
-}
+void immagine::installa_anteprima_tasti() { qApp->installEventFilter(new anteprima_tasti(this)); }
 
 void immagine::Form_KeyDown(int tasto, Qt::KeyboardModifiers modificatori) {
     applica(m_sessione.tasto(della_tabella(tasto), solo_ctrl(modificatori),

@@ -25,8 +25,6 @@ bool messaggi_qt::domanda(std::string_view titolo, std::string_view testo) {
     return box.exec() == QMessageBox::Yes;
 }
 
-void messaggi_qt::segnale_acustico() {
-    QApplication::beep();
-}
+void messaggi_qt::segnale_acustico() { QApplication::beep(); }
 
 } // namespace velaris

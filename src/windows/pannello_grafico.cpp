@@ -42,9 +42,7 @@ pannello_grafico::pannello_grafico(const geometria_grafico& geometria, int rient
     disegno_grafico_vuoto(m_immagine, m_geometria, colore_testo());
 }
 
-QColor pannello_grafico::colore_testo() const {
-    return palette().color(QPalette::HighlightedText);
-}
+QColor pannello_grafico::colore_testo() const { return palette().color(QPalette::HighlightedText); }
 
 void pannello_grafico::mostra_ionogramma(dati_ionogramma& dati) {
     normalizzazione_ampiezze(dati);
@@ -65,9 +63,7 @@ void pannello_grafico::imposta_stato_file(const std::string& testo, const std::s
     m_stato_file->setToolTip(QString::fromStdString(percorsi));
 }
 
-char pannello_grafico::separatore_decimale() const {
-    return separatore_decimale_sistema();
-}
+char pannello_grafico::separatore_decimale() const { return separatore_decimale_sistema(); }
 
 void pannello_grafico::ridisegna_ionogramma(const dati_ionogramma& dati, bool pulisci) {
     if (pulisci) pulisci_superficie(m_immagine);

@@ -27,8 +27,7 @@ panoramica_giorno::panoramica_giorno(const stato_programma& stato, QWidget* pare
 }
 
 void panoramica_giorno::aggiorna() {
-    const QString file =
-        percorso_qt(m_stato.sessione.file_risultati);
+    const QString file = percorso_qt(m_stato.sessione.file_risultati);
     if (!m_osservatore.files().contains(file)) {
         if (!m_osservatore.files().isEmpty()) m_osservatore.removePaths(m_osservatore.files());
         if (QFile::exists(file)) m_osservatore.addPath(file);

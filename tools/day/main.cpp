@@ -40,9 +40,7 @@ constexpr const char* testo_uso =
     "picture; records that cannot be read are named and left out. The exit\n"
     "status is then 1; usage errors exit with 2.\n";
 
-void segnala(const std::string& riga) {
-    std::fprintf(stderr, "velaris-day: %s\n", riga.c_str());
-}
+void segnala(const std::string& riga) { std::fprintf(stderr, "velaris-day: %s\n", riga.c_str()); }
 
 /// One line: the whole usage would bury the one thing that was wrong.
 int errore_uso(const std::string& messaggio) {
@@ -108,8 +106,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     const lettura_giornata letta = leggi_giornata(*file);
-    for (const auto& avviso : letta.avvisi)
-        segnala(avviso);
+    for (const auto& avviso : letta.avvisi) segnala(avviso);
     if (!letta.giorno) return 1;
 
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -124,8 +121,7 @@ int main(int argc, char** argv) {
                                ? letta.avvisi.front()
                                : letta.avvisi.front() + " (and " +
                                      std::to_string(letta.avvisi.size() - 1) + " more)";
-    const std::string errore = salva_png(disegno_panoramica(contenuto),
-                                         percorso_qt(*uscita));
+    const std::string errore = salva_png(disegno_panoramica(contenuto), percorso_qt(*uscita));
     if (!errore.empty()) {
         segnala(errore);
         return 1;

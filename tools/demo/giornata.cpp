@@ -17,13 +17,9 @@ namespace fs = std::filesystem;
 namespace {
 
 /// The sounding of the grid at or just before `minuto` of the day.
-int sul_passo(int minuto, int intervallo) {
-    return minuto / intervallo * intervallo;
-}
+int sul_passo(int minuto, int intervallo) { return minuto / intervallo * intervallo; }
 
-std::string ora_minuti(int ora, int minuti) {
-    return due_cifre(ora) + ":" + due_cifre(minuti);
-}
+std::string ora_minuti(int ora, int minuti) { return due_cifre(ora) + ":" + due_cifre(minuti); }
 
 } // namespace
 
@@ -33,8 +29,7 @@ std::optional<data> leggi_data(std::string_view t) {
         if (t[k] < '0' || t[k] > '9') return std::nullopt;
     auto numero = [&](std::size_t da, std::size_t n) {
         int v = 0;
-        for (std::size_t k = da; k < da + n; ++k)
-            v = v * 10 + (t[k] - '0');
+        for (std::size_t k = da; k < da + n; ++k) v = v * 10 + (t[k] - '0');
         return v;
     };
     const data d{numero(0, 2), numero(3, 2), numero(6, 4)};

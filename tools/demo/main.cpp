@@ -1,8 +1,8 @@
 // velaris-demo: writes a working folder with one synthetic day of soundings,
 // so that the program can be tried and shown without a sounder.
 
-#include "giornata.h"
 #include "base/file_sistema.h"
+#include "giornata.h"
 #include "verita.h"
 
 #include <charconv>
@@ -158,8 +158,7 @@ int main(int argc, char** argv) {
                   << testo_data(r.opzioni.giorno) << " written to " << r.cartella
                   << "/ionograms, setting.txt opens the day at 00:00\n";
         std::cout << "  no file for:";
-        for (const std::string& ora : esito.mancanti)
-            std::cout << ' ' << ora;
+        for (const std::string& ora : esito.mancanti) std::cout << ' ' << ora;
         std::cout << "\n  one byte short: " << esito.troncato << '\n';
     } catch (const std::exception& e) {
         std::cerr << "velaris-demo: " << e.what() << '\n';

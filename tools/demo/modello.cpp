@@ -12,9 +12,7 @@ namespace {
 
 constexpr double gradi = std::numbers::pi / 180.0;
 
-double quadrato(double x) {
-    return x * x;
-}
+double quadrato(double x) { return x * x; }
 
 /// 0 below `a`, 1 above `b`, a smooth cubic step between.
 double gradino(double x, double a, double b) {

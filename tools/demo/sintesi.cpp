@@ -18,9 +18,7 @@ constexpr double altezza_massima = altezza_campione(numero_altezze);
 /// half a step above the last: the centres and the edges of the records'
 /// frequency bins.
 constexpr int numero_mezzi_passi = 2 * numero_frequenze + 1;
-constexpr double mezzo_passo(int k) {
-    return frequenza_iniziale + (k - 1) * 0.5 * passo_frequenza;
-}
+constexpr double mezzo_passo(int k) { return frequenza_iniziale + (k - 1) * 0.5 * passo_frequenza; }
 
 /// Virtual and true reflection heights of one magneto-ionic trace, on the
 /// half-step grid (NaN where there is no echo).
@@ -123,8 +121,7 @@ double dopo_assorbimento(double f, double f_minima) {
 class evanescenza {
 public:
     explicit evanescenza(generatore& g) : m_v(static_cast<std::size_t>(numero_frequenze) * 4) {
-        for (double& v : m_v)
-            v = 0.75 + 0.25 * g.uniforme();
+        for (double& v : m_v) v = 0.75 + 0.25 * g.uniforme();
     }
     double operator()(int i, int n) const {
         return m_v[static_cast<std::size_t>(i - 1) * 4 + static_cast<std::size_t>(n)];
@@ -223,9 +220,7 @@ std::uint64_t generatore::prossimo() {
     return z ^ (z >> 31);
 }
 
-double generatore::uniforme() {
-    return static_cast<double>(prossimo() >> 11) * 0x1.0p-53;
-}
+double generatore::uniforme() { return static_cast<double>(prossimo() >> 11) * 0x1.0p-53; }
 
 int generatore::intero(int minimo, int massimo) {
     const auto ampiezza = static_cast<std::uint64_t>(massimo - minimo) + 1;

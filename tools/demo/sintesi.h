@@ -23,13 +23,9 @@ inline constexpr std::size_t dimensione_ionogramma =
     lunghezza_intestazione + static_cast<std::size_t>(numero_frequenze) * numero_altezze;
 
 /// Frequency of record i (1-based), MHz.
-constexpr double frequenza_record(int i) {
-    return frequenza_iniziale + (i - 1) * passo_frequenza;
-}
+constexpr double frequenza_record(int i) { return frequenza_iniziale + (i - 1) * passo_frequenza; }
 /// Virtual height of sample j (1-based) of a record, km.
-constexpr double altezza_campione(int j) {
-    return 85.5 + 4.5 * j;
-}
+constexpr double altezza_campione(int j) { return 85.5 + 4.5 * j; }
 
 /// Amplitudes below this are read as "no echo" by the program; the noise
 /// floor starts here.

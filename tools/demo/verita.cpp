@@ -34,9 +34,7 @@ std::vector<picco> picchi_penetrati(const ionosfera& io) {
     return picchi;
 }
 
-std::optional<double> minimo(std::optional<double> a, double b) {
-    return a ? std::min(*a, b) : b;
-}
+std::optional<double> minimo(std::optional<double> a, double b) { return a ? std::min(*a, b) : b; }
 
 std::string decimali(const std::optional<double>& v, int cifre) {
     if (!v) return {};

@@ -30,8 +30,7 @@ std::vector<giornata> leggi_tutto(const std::vector<fs::path>& argomenti, bool& 
         avvisi.insert(avvisi.end(), letta.avvisi.begin(), letta.avvisi.end());
         if (letta.giorno) giorni.push_back(std::move(*letta.giorno));
     }
-    for (const auto& a : avvisi)
-        segnala(a);
+    for (const auto& a : avvisi) segnala(a);
     tutto_bene &= avvisi.empty();
     std::stable_sort(giorni.begin(), giorni.end(), [](const giornata& a, const giornata& b) {
         return a.data != b.data ? a.data < b.data : a.intervallo > b.intervallo;
@@ -44,8 +43,7 @@ std::vector<const giornata*> una_per_giorno_segnalata(const std::vector<giornata
                                                       bool& tutto_bene) {
     std::vector<std::string> avvisi;
     std::vector<const giornata*> scelti = una_per_giorno(giorni, avvisi);
-    for (const auto& a : avvisi)
-        segnala(a);
+    for (const auto& a : avvisi) segnala(a);
     tutto_bene &= avvisi.empty();
     return scelti;
 }
@@ -65,9 +63,7 @@ bool scrivi_uscita(const std::optional<fs::path>& uscita, const std::string& con
     }
 }
 
-std::string testo_mese(int anno, int mese) {
-    return std::to_string(anno) + "-" + due_cifre(mese);
-}
+std::string testo_mese(int anno, int mese) { return std::to_string(anno) + "-" + due_cifre(mese); }
 
 std::string leggi_file(const fs::path& file, bool& letto) {
     std::ifstream in(file, std::ios::binary);
@@ -135,8 +131,7 @@ int comando_orario(const opzioni& o) {
         segnala("no hourly file is written, so that the year files stay one set");
         return 1;
     }
-    for (const auto& [file, contenuto] : contenuti)
-        tutto_bene &= scrivi_uscita(file, contenuto);
+    for (const auto& [file, contenuto] : contenuti) tutto_bene &= scrivi_uscita(file, contenuto);
     return tutto_bene ? 0 : 1;
 }
 
@@ -153,8 +148,7 @@ int comando_mese(const opzioni& o) {
                 if (nome && nome->data.anno == o.anno && nome->data.mese == o.mese)
                     argomenti.push_back(f);
             }
-            for (const auto& av : avvisi)
-                segnala(av);
+            for (const auto& av : avvisi) segnala(av);
             tutto_bene &= avvisi.empty();
             continue;
         }

@@ -129,8 +129,7 @@ int main(int argc, char** argv) {
         o.chiave = *chiave;
         posizionali.erase(posizionali.begin(), posizionali.begin() + 2);
     }
-    for (const auto p : posizionali)
-        o.argomenti.emplace_back(p);
+    for (const auto p : posizionali) o.argomenti.emplace_back(p);
     if (comando != "month" && o.argomenti.empty()) return errore_uso("no results file given");
     if (comando == "hourly" && !quattro_cifre(o.stazione))
         return errore_uso("hourly needs --station with the four-digit station number");

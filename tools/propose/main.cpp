@@ -71,9 +71,9 @@ bool riga(const fs::path& percorso, std::string& uscita) {
             velaris::carica_rdf(percorso, velaris::intestazione_corta::accettata);
         if (!letto) {
             const velaris::errore_rdf& e = letto.errore();
-            segnala(percorso.string() + ": " +
-                    (e.motivo == velaris::motivo_errore::file_mancante ? "no such file"
-                                                                       : e.dettaglio));
+            segnala(
+                percorso.string() + ": " +
+                (e.motivo == velaris::motivo_errore::file_mancante ? "no such file" : e.dettaglio));
             return false;
         }
         uscita = percorso.filename().string();
@@ -114,8 +114,7 @@ int main(int argc, char** argv) {
 
     bool tutti_buoni = true;
     std::vector<fs::path> file;
-    for (const fs::path& a : argomenti)
-        tutti_buoni = file_di(a, file) && tutti_buoni;
+    for (const fs::path& a : argomenti) tutti_buoni = file_di(a, file) && tutti_buoni;
     std::fputs("file,fmin,hE,foE,foEs,hEs,hF,foF1,foF2\n", stdout);
     std::string uscita;
     for (const fs::path& f : file) {

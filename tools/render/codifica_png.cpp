@@ -65,13 +65,12 @@ bool scrivi_immagine(png_structp png, png_infop info, const QImage& immagine) {
 } // namespace
 
 std::string codifica_png(const QImage& immagine, std::vector<unsigned char>& png) {
-    const QImage rgb = immagine.format() == QImage::Format_RGB32 ||
-                               immagine.format() == QImage::Format_ARGB32
-                           ? immagine
-                           : immagine.convertToFormat(QImage::Format_RGB32);
+    const QImage rgb =
+        immagine.format() == QImage::Format_RGB32 || immagine.format() == QImage::Format_ARGB32
+            ? immagine
+            : immagine.convertToFormat(QImage::Format_RGB32);
     destinazione d{&png, false, {}};
-    png_structp scrittura =
-        png_create_write_struct(PNG_LIBPNG_VER_STRING, &d, &errore, &avviso);
+    png_structp scrittura = png_create_write_struct(PNG_LIBPNG_VER_STRING, &d, &errore, &avviso);
     if (scrittura == nullptr) return "the PNG encoder could not be started";
     png_infop info = png_create_info_struct(scrittura);
     if (info == nullptr) {

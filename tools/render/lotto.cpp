@@ -34,9 +34,9 @@ std::vector<std::string> rendi_lotto(const std::vector<std::filesystem::path>& f
             if (resa.immagine.isNull())
                 errori[n] = resa.errore;
             else
-                errori[n] = salva_png(resa.immagine,
-                                      percorso_qt(opzioni.cartella_uscita /
-                                              f.filename().replace_extension(".png")));
+                errori[n] =
+                    salva_png(resa.immagine, percorso_qt(opzioni.cartella_uscita /
+                                                         f.filename().replace_extension(".png")));
             if (avanzamento) {
                 const std::lock_guard<std::mutex> chiusura(guardia_avanzamento);
                 avanzamento(++fatti);
@@ -44,8 +44,9 @@ std::vector<std::string> rendi_lotto(const std::vector<std::filesystem::path>& f
         }
     };
 
-    const std::size_t lavori = std::min<std::size_t>(static_cast<std::size_t>(std::max(opzioni.lavori, 1)),
-                                                     std::max<std::size_t>(file.size(), 1));
+    const std::size_t lavori =
+        std::min<std::size_t>(static_cast<std::size_t>(std::max(opzioni.lavori, 1)),
+                              std::max<std::size_t>(file.size(), 1));
     if (lavori == 1) {
         lavoro();
         return errori;

@@ -127,8 +127,7 @@ public:
     explicit avanzamento(std::size_t totale)
         : m_totale(totale), m_attivo(totale > 1 && isatty(STDERR_FILENO) == 1) {}
     void operator()(int fatti) const {
-        if (m_attivo)
-            std::fprintf(stderr, "\rvelaris-render: %d/%zu files", fatti, m_totale);
+        if (m_attivo) std::fprintf(stderr, "\rvelaris-render: %d/%zu files", fatti, m_totale);
     }
     /// Clears the line so that the messages that follow start clean.
     void fine() const {
@@ -179,7 +178,8 @@ int main(int argc, char** argv) {
 
     const unsigned nuclei = std::thread::hardware_concurrency();
     const velaris::opzioni_lotto lotto{o.cartella_uscita, o.solo_grafico,
-                                       o.lavori > 0 ? o.lavori : static_cast<int>(std::max(nuclei, 1u))};
+                                       o.lavori > 0 ? o.lavori
+                                                    : static_cast<int>(std::max(nuclei, 1u))};
     const avanzamento riga(file.size());
     const std::vector<std::string> errori = velaris::rendi_lotto(file, lotto, riga);
     riga.fine();

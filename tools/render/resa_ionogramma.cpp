@@ -61,9 +61,9 @@ std::string salva_png(const QImage& immagine, const QString& destinazione) {
     // A name of its own per call: two files of the same name from different
     // folders may be saved to the same picture at the same time.
     static std::atomic<unsigned> contatore{0};
-    const QString temporaneo = destinazione + QString(".%1.%2.tmp")
-                                                  .arg(QCoreApplication::applicationPid())
-                                                  .arg(contatore.fetch_add(1));
+    const QString temporaneo =
+        destinazione +
+        QString(".%1.%2.tmp").arg(QCoreApplication::applicationPid()).arg(contatore.fetch_add(1));
     QFile file(temporaneo);
     const auto errore = [&] {
         const std::string motivo = file.errorString().toStdString();
