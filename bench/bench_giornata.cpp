@@ -5,6 +5,7 @@
 // current. The window steps back and forth between two soundings of 381
 // frequencies, so every iteration is one complete move.
 
+#include "base/caselle_memoria.h"
 #include "display/disegno.h"
 #include "display/echi.h"
 #include "display/superficie.h"
@@ -31,13 +32,6 @@ namespace fs = std::filesystem;
 using namespace velaris;
 
 namespace {
-
-class messaggi_muti : public messaggi {
-public:
-    void avviso(std::string_view, std::string_view, icona_messaggio) override {}
-    bool domanda(std::string_view, std::string_view) override { return true; }
-    void segnale_acustico() override {}
-};
 
 /// A sounding file as dense in echoes as the drawing benchmark's.
 void scrivi_ionogramma(const fs::path& percorso, unsigned seme) {
@@ -90,7 +84,7 @@ struct giornata {
 
 void BM_SpostamentoSuccessivo(benchmark::State& stato_bench) {
     giornata g;
-    messaggi_muti messaggi;
+    messaggi_consenzienti messaggi;
     immagine finestra(g.stato, messaggi);
     finestra.show();
     finestra.caricamento_ionogramma();
@@ -134,20 +128,6 @@ BENCHMARK(BM_ScritturaRecord)->Unit(benchmark::kMicrosecond);
 
 namespace {
 
-class caselle_memoria : public caselle_testo {
-public:
-    std::string testo(std::string_view nome) const override {
-        const auto t = m_testi.find(nome);
-        return t == m_testi.end() ? std::string() : t->second;
-    }
-    void imposta_testo(std::string_view nome, std::string_view testo) override {
-        m_testi.insert_or_assign(std::string(nome), std::string(testo));
-    }
-
-private:
-    std::map<std::string, std::string, std::less<>> m_testi;
-};
-
 /// The main window's drawing without the window; the rest of its port does nothing.
 class vista_immagine : public vista_principale, public vista_ionogramma {
 public:
@@ -182,7 +162,7 @@ public:
 // The same move without widgets: what the sequence itself costs.
 void BM_SpostamentoSenzaFinestra(benchmark::State& stato_bench) {
     giornata g;
-    messaggi_muti messaggi;
+    messaggi_consenzienti messaggi;
     caselle_memoria caselle;
     vista_immagine vista;
     sessione_principale sessione(g.stato, caselle, messaggi, vista);

@@ -2,6 +2,7 @@
 // MUF and M(3000) into the boxes, the ionogram redrawn and the transmission
 // curve drawn over it. Beside it the curve alone, to show its share.
 
+#include "base/caselle_memoria.h"
 #include "display/curva_trasmissione.h"
 #include "display/disegno.h"
 #include "display/echi.h"
@@ -18,27 +19,6 @@ using namespace velaris;
 namespace {
 
 const geometria_grafico geometria_muf = geometria_grafico::finestra_principale();
-
-class caselle_memoria : public caselle_testo {
-public:
-    std::string testo(std::string_view nome) const override {
-        const auto t = m_testi.find(nome);
-        return t == m_testi.end() ? std::string() : t->second;
-    }
-    void imposta_testo(std::string_view nome, std::string_view testo) override {
-        m_testi.insert_or_assign(std::string(nome), std::string(testo));
-    }
-
-private:
-    std::map<std::string, std::string, std::less<>> m_testi;
-};
-
-class messaggi_muti : public messaggi {
-public:
-    void avviso(std::string_view, std::string_view, icona_messaggio) override {}
-    bool domanda(std::string_view, std::string_view) override { return true; }
-    void segnale_acustico() override {}
-};
 
 /// The window's drawing, on an image of its size.
 class vista_immagine : public vista_scalatura {
@@ -70,7 +50,7 @@ private:
 
 void BM_SpostamentoMuf(benchmark::State& stato) {
     caselle_memoria caselle;
-    messaggi_muti messaggi;
+    messaggi_consenzienti messaggi;
     vista_immagine vista;
     scalatura s(caselle, messaggi, vista, "Ostrand");
     caselle.imposta_testo("Text13", "75");

@@ -1,5 +1,6 @@
 #include "accettazione.h"
 
+#include "base/caselle_memoria.h"
 #include "base/numeri.h"
 #include "ionogram/stazioni.h"
 #include "proposals/proposte.h"
@@ -13,27 +14,6 @@
 namespace velaris {
 
 namespace {
-
-class caselle_memoria : public caselle_testo {
-public:
-    std::string testo(std::string_view nome) const override {
-        const auto t = m_testi.find(nome);
-        return t == m_testi.end() ? std::string() : t->second;
-    }
-    void imposta_testo(std::string_view nome, std::string_view testo) override {
-        m_testi.insert_or_assign(std::string(nome), std::string(testo));
-    }
-
-private:
-    std::map<std::string, std::string, std::less<>> m_testi;
-};
-
-class messaggi_consenzienti : public messaggi {
-public:
-    void avviso(std::string_view, std::string_view, icona_messaggio) override {}
-    bool domanda(std::string_view, std::string_view) override { return true; }
-    void segnale_acustico() override {}
-};
 
 class vista_assente : public vista_scalatura {
 public:
