@@ -3,6 +3,7 @@
 // What the keys, clicks and boxes do through the real widgets is in
 // tests/windows.
 
+#include "common/banco_sessione.h"
 #include "common/giornata_di_prova.h"
 #include "common/sessione_di_prova.h"
 #include "session/sessione_principale.h"
@@ -13,7 +14,7 @@ using namespace velaris;
 
 namespace {
 
-class Sessione : public ::testing::Test {
+class Sessione : public ::testing::Test, protected prova::banco_sessione {
 protected:
     void SetUp() override {
         prova::prepara_sessione(stato, cartella.percorso());
@@ -21,12 +22,6 @@ protected:
         sessione.carica();
     }
 
-    prova::cartella_temporanea cartella;
-    stato_programma stato;
-    prova::vista_finta vista;
-    prova::caselle_finte caselle;
-    prova::messaggi_finti messaggi;
-    sessione_principale sessione{stato, caselle, messaggi, vista};
 };
 
 } // namespace

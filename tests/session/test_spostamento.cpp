@@ -2,6 +2,7 @@
 // faked: the order of their effects, the checks that stop them, the ends of
 // the day and the steps that can fail.
 
+#include "common/banco_sessione.h"
 #include "common/giornata_di_prova.h"
 #include "common/sessione_di_prova.h"
 #include "session/file_risultati.h"
@@ -22,7 +23,7 @@ std::string campo(const std::string& record, int da, int a) {
     return record.substr(static_cast<std::size_t>(da - 1), static_cast<std::size_t>(a - da + 1));
 }
 
-class Spostamento : public ::testing::Test {
+class Spostamento : public ::testing::Test, protected prova::banco_sessione {
 protected:
     void SetUp() override {
         prova::prepara_sessione(stato, cartella.percorso());
@@ -68,12 +69,6 @@ protected:
         return sessione.grandezza_corrente() == "foEs" ? "n" : "d";
     }
 
-    prova::cartella_temporanea cartella;
-    stato_programma stato;
-    prova::vista_finta vista;
-    prova::caselle_finte caselle;
-    prova::messaggi_finti messaggi;
-    sessione_principale sessione{stato, caselle, messaggi, vista};
 };
 
 } // namespace

@@ -1,6 +1,7 @@
 // Closing the main window and Esc: their checks and their saving; and the
 // companion's load, which must leave the main window's state alone.
 
+#include "common/banco_sessione.h"
 #include "common/giornata_di_prova.h"
 #include "common/sessione_di_prova.h"
 #include "session/file_risultati.h"
@@ -13,7 +14,7 @@ using prova::testo_file;
 
 namespace {
 
-class Uscita : public ::testing::Test {
+class Uscita : public ::testing::Test, protected prova::banco_sessione {
 protected:
     void SetUp() override {
         prova::prepara_sessione(stato, cartella.percorso());
@@ -35,12 +36,6 @@ protected:
         return poi == seguito::chiude || poi == seguito::entrata;
     }
 
-    prova::cartella_temporanea cartella;
-    stato_programma stato;
-    prova::vista_finta vista;
-    prova::caselle_finte caselle;
-    prova::messaggi_finti messaggi;
-    sessione_principale sessione{stato, caselle, messaggi, vista};
 };
 
 } // namespace
