@@ -25,8 +25,10 @@ configure: deps $(BUILD_DIR)/CMakeCache.txt
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
+# The suite, then the size of the suite against the code (scripts/test-size).
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	@./scripts/test-size
 
 # The demo day is written once; an existing demo/ (with the operator's results)
 # is left alone.
