@@ -76,12 +76,26 @@ TEST(TestiBrevi, ShortestFloatTwoDigitsCharactersAndTrim) {
 
 // Every fourth year is a leap year, 2100 too; a month outside 1 ... 12 has no day.
 TEST(Calendario, MonthLengthsAndNames) {
-    const std::array<std::array<int, 3>, 7> casi = {
-        {{2023, 2, 28}, {2024, 2, 29}, {2100, 2, 29}, {2023, 4, 30}, {2023, 12, 31}, {2023, 0, 0},
-         {2023, 13, 0}}};
-    for (const auto& [anno, mese, giorni] : casi) EXPECT_EQ(giorni_del_mese(anno, mese), giorni);
-    EXPECT_EQ(ultimo_giorno_del_mese(12, true), 366);
-    EXPECT_EQ(nome_mese(9), "September");
+    const char* const nomi[] = {"January", "February", "March",     "April",   "May",      "June",
+                                "July",    "August",   "September", "October", "November", "December"};
+    const int comune[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    int fine_comune = 0, fine_bisestile = 0;
+    for (int mese = 1; mese <= 12; ++mese) {
+        fine_comune += comune[mese - 1];
+        fine_bisestile += comune[mese - 1] + (mese == 2);
+        EXPECT_EQ(giorni_del_mese(2023, mese), comune[mese - 1]) << mese;
+        EXPECT_EQ(giorni_del_mese(2100, mese), comune[mese - 1] + (mese == 2)) << mese;
+        EXPECT_EQ(ultimo_giorno_del_mese(mese, false), fine_comune) << mese;
+        EXPECT_EQ(ultimo_giorno_del_mese(mese, true), fine_bisestile) << mese;
+        EXPECT_EQ(nome_mese(mese), nomi[mese - 1]);
+    }
+    for (const int fuori : {0, 13, -1}) {
+        EXPECT_EQ(giorni_del_mese(2024, fuori), 0);
+        EXPECT_EQ(ultimo_giorno_del_mese(fuori, true), 0);
+        EXPECT_EQ(nome_mese(fuori), "");
+    }
+    EXPECT_FALSE(anno_bisestile(2023));
+    EXPECT_TRUE(anno_bisestile(2024));
 }
 
 // Printed numbers and the numbers read back keep "." whatever the locale.
