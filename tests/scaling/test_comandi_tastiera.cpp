@@ -1,4 +1,5 @@
 #include "common/fakes.h"
+#include "rules/caselle_46.h"
 #include "scaling/comandi_tastiera.h"
 
 #include <gtest/gtest.h>
@@ -77,78 +78,50 @@ TEST(ComandiTastiera, F1OnHEsProposesTheEsTypes) {
 }
 
 // F12 and Ctrl: what each current characteristic empties, and where the
-// M(3000) letters come from. Every box starts as "v" (values) or its own
-// name's letter; only the named boxes change.
+// M(3000) letters come from. Every box starts with a text of its own; only
+// the named boxes change.
 TEST(ComandiTastiera, ClearingEmptiesTheCurrentCharacteristicAndItsMFactor) {
-    const std::map<std::string, std::string> inizio = {
-        {"Text1", "v"}, {"Text17", "a"}, {"Text23", "b"}, {"Text9", "v"},
-        {"lettera_qualificativa_fof1", "c"}, {"lettera_descrittiva_fof1", "d"},
-        {"Text10", "v"}, {"lettera_qualificativa_muf3000f1", "e"},
-        {"lettera_descrittiva_muf3000f1", "f"}, {"Text11", "v"},
-        {"lettera_qualificativa_m3000f1", "g"}, {"lettera_descrittiva_m3000f1", "h"},
-        {"Text13", "v"}, {"lettera_qualificativa_fof2", "i"}, {"lettera_descrittiva_fof2", "j"},
-        {"Text15", "v"}, {"lettera_qualificativa_muf3000f2", "k"},
-        {"lettera_descrittiva_muf3000f2", "l"}, {"Text16", "v"},
-        {"lettera_qualificativa_m3000f2", "m"}, {"lettera_descrittiva_m3000f2", "n"},
-        {"Text7", "C1"}, {"Text44", "X"}, {"Text14", "v"}};
-    using cambi = std::map<std::string, std::string>;
-    const std::pair<const char*, cambi> casi[] = {
-        {"fmin", {{"Text1", ""}, {"Text17", ""}, {"Text23", ""}}},
-        {"tipoEs", {{"Text7", ""}}},
-        {"fxI", {{"Text14", ""}, {"Text44", ""}}},
-        {"foF1",
-         {{"Text9", ""}, {"lettera_qualificativa_fof1", ""}, {"lettera_descrittiva_fof1", ""},
-          {"Text11", ""}, {"lettera_qualificativa_m3000f1", ""},
-          {"lettera_descrittiva_m3000f1", "f"}}},
-        {"MUF3000F1",
-         {{"Text10", ""}, {"lettera_qualificativa_muf3000f1", ""},
-          {"lettera_descrittiva_muf3000f1", ""}, {"Text11", ""},
-          {"lettera_qualificativa_m3000f1", ""}, {"lettera_descrittiva_m3000f1", "d"}}},
-        {"foF2",
-         {{"Text44", ""}, {"Text13", ""}, {"lettera_qualificativa_fof2", ""},
-          {"lettera_descrittiva_fof2", ""}, {"Text16", ""},
-          {"lettera_qualificativa_m3000f2", "k"}, {"lettera_descrittiva_m3000f2", "l"}}},
-        {"MUF3000F2",
-         {{"Text15", ""}, {"lettera_qualificativa_muf3000f2", ""},
-          {"lettera_descrittiva_muf3000f2", ""}, {"Text16", ""},
-          {"lettera_qualificativa_m3000f2", "i"}, {"lettera_descrittiva_m3000f2", "j"}}},
-        {"M3000F2", {}},
-        {"", {}},
+    const std::string inizio =
+        "Text1=v Text17=a Text23=b Text9=v lettera_qualificativa_fof1=c lettera_descrittiva_fof1=d "
+        "Text10=v lettera_qualificativa_muf3000f1=e lettera_descrittiva_muf3000f1=f Text11=v "
+        "lettera_qualificativa_m3000f1=g lettera_descrittiva_m3000f1=h Text13=v "
+        "lettera_qualificativa_fof2=i lettera_descrittiva_fof2=j Text15=v "
+        "lettera_qualificativa_muf3000f2=k lettera_descrittiva_muf3000f2=l Text16=v "
+        "lettera_qualificativa_m3000f2=m lettera_descrittiva_m3000f2=n Text7=C1 Text44=X Text14=v ";
+    const std::pair<const char*, const char*> casi[] = {
+        {"fmin", "Text1= Text17= Text23="},
+        {"tipoEs", "Text7="},
+        {"fxI", "Text14= Text44="},
+        {"foF1", "Text9= lettera_qualificativa_fof1= lettera_descrittiva_fof1= Text11= "
+                 "lettera_qualificativa_m3000f1= lettera_descrittiva_m3000f1=f"},
+        {"MUF3000F1", "Text10= lettera_qualificativa_muf3000f1= lettera_descrittiva_muf3000f1= "
+                      "Text11= lettera_qualificativa_m3000f1= lettera_descrittiva_m3000f1=d"},
+        {"foF2", "Text44= Text13= lettera_qualificativa_fof2= lettera_descrittiva_fof2= Text16= "
+                 "lettera_qualificativa_m3000f2=k lettera_descrittiva_m3000f2=l"},
+        {"MUF3000F2", "Text15= lettera_qualificativa_muf3000f2= lettera_descrittiva_muf3000f2= "
+                      "Text16= lettera_qualificativa_m3000f2=i lettera_descrittiva_m3000f2=j"},
+        {"M3000F2", ""},
+        {"", ""},
     };
-    for (const auto& [corrente, attesi] : casi) {
-        caselle_finte caselle;
-        caselle.testi.insert(inizio.begin(), inizio.end());
+    for (const auto& [corrente, cambi] : casi) {
+        auto caselle = prova::finestra(inizio);
         cancellazione_grandezza(corrente, caselle);
-        for (const auto& [nome, testo] : inizio) {
-            const auto cambio = attesi.find(nome);
-            EXPECT_EQ(caselle.testo(nome), cambio == attesi.end() ? testo : cambio->second)
-                << corrente << " " << nome;
-        }
+        EXPECT_EQ(prova::differenze(caselle, prova::finestra(inizio + cambi)), "") << corrente;
     }
     // An fxI letter other than "X" stays when foF2 is cleared.
-    caselle_finte caselle;
-    caselle.imposta_testo("Text44", "A");
+    auto caselle = prova::finestra("Text44=A");
     cancellazione_grandezza("foF2", caselle);
     EXPECT_EQ(caselle.testo("Text44"), "A");
 }
 
 TEST(ComandiTastiera, NoF1LayerAndSpace) {
-    caselle_finte caselle;
-    for (const char* nome : {"Text9", "Text10", "Text11", "Text12", "lettera_qualificativa_fof1",
-                             "Text28", "Text13"})
-        caselle.imposta_testo(nome, "7");
+    const std::string prima = "Text9=7 Text10=7 Text11=7 Text12=7 lettera_qualificativa_fof1=7 Text28=7 Text13=7 ";
+    auto caselle = prova::finestra(prima);
     nessuno_strato_f1(caselle);
-    for (const char* vuota : {"Text9", "Text10", "Text11", "Text12", "lettera_qualificativa_fof1",
-                              "lettera_qualificativa_muf3000f1", "lettera_qualificativa_m3000f1",
-                              "Text28"})
-        EXPECT_EQ(caselle.testo(vuota), "") << vuota;
-    for (const char* elle : {"lettera_descrittiva_fof1", "lettera_descrittiva_muf3000f1",
-                             "lettera_descrittiva_m3000f1", "Text42"})
-        EXPECT_EQ(caselle.testo(elle), "L") << elle;
-    EXPECT_EQ(caselle.testo("Text13"), "7");
-
-    EXPECT_EQ(grandezza_dopo_spazio("hF"), "foF2");
-    EXPECT_EQ(grandezza_dopo_spazio("foF1"), "foF2");
-    EXPECT_EQ(grandezza_dopo_spazio("foF2"), "");
-    EXPECT_EQ(grandezza_dopo_spazio("hF2"), "");
+    const auto attese = prova::finestra(
+        prima + "Text9= Text10= Text11= Text12= lettera_qualificativa_fof1= Text28= lettera_descrittiva_fof1=L "
+                "lettera_descrittiva_muf3000f1=L lettera_descrittiva_m3000f1=L Text42=L");
+    EXPECT_EQ(prova::differenze(caselle, attese), "");
+    const std::pair<const char*, const char*> spazio[] = {{"hF", "foF2"}, {"foF1", "foF2"}, {"foF2", ""}, {"hF2", ""}};
+    for (const auto& [da, a] : spazio) EXPECT_EQ(grandezza_dopo_spazio(da), a) << da;
 }
