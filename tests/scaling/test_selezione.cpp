@@ -35,6 +35,9 @@ TEST(Selezione, UnlocksOnlyTheCurrentPairAndFocusesItsDescriptiveLetter) {
     std::string giorno_notte = "d";
     EXPECT_TRUE(seleziona_grandezza("M3000F1", caselle, giorno_notte, true).grandezza_corrente.empty());
     EXPECT_EQ(caselle_lettera().size(), 31u); // every letter box, the Es types box among them
+    // A name that is no box is a fault of the caller, an empty one too.
+    for (const char* nome : {"Text13", "lettera_descrittiva_fof2", "Text47", "Text7"}) EXPECT_TRUE(casella_nota(nome)) << nome;
+    for (const char* nome : {"", "Label11", "text13", "Text51"}) EXPECT_FALSE(casella_nota(nome)) << nome;
     // The reset after a load: foF2 unlocked, but no focus and no redraw.
     const auto fof2 = selezione_fof2();
     EXPECT_EQ(fof2.grandezza_corrente, "foF2");
