@@ -111,8 +111,9 @@ class TestFinestre : public QObject {
         QTest::keyClick(c("giorno", m_programma->finestra_entrata()), Qt::Key_Return);
         immagine* principale = m_programma->finestra_principale();
         if (principale) c<QRadioButton>("Option2", principale)->setChecked(true);
-        QTest::qWaitFor([this] { return m_programma->finestra_entrata() == nullptr; });
-        return principale;
+        // Its load closes the start window, which goes at the next turn of the event loop.
+        return QTest::qWaitFor([this] { return !m_programma->finestra_entrata(); }) ? principale
+                                                                                    : nullptr;
     }
 
 private slots:
