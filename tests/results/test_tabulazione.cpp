@@ -43,6 +43,8 @@ TEST(Statistiche, LimitsDoubtAndCountsByTheUrsiRules) {
             {{v(40, "", "F"), v(42, "", "F"), v(44, "U", "F"), v(46), v(48)},
              {5, "44UF", "47  ", "41  "}},
             {{v(40, "U"), v(42), v(44), v(46), v(48, "U")}, {5, "44  ", "47  ", "41  "}},
+            // An even count rests on both middle values: a doubtful lower one makes it doubtful.
+            {{v(40), v(42), v(44), v(46, "U"), v(48), v(50), v(52), v(54)}, {8, "47U ", "51  ", "43  "}},
             // fbEs equal to foEs (A): at most that.
             {{v(30, "A"), v(32), v(34), v(36, "A"), v(38)}, {5, "34E ", "37E ", "31E "}},
             // A limit is rounded away from the side it may move to: 46.5 at most, 55.5 at least.

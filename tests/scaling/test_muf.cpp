@@ -41,6 +41,7 @@ TEST(Muf, SelectionStartsFromTheBoxTheEstimateOrFifteenMegahertz) {
         // No click (h 0): 15.0 MHz, raised above foF2 or lowered below ten times it.
         {{{"Text13", "75"}}, 7.5f, 0, "151", "201", 0},
         {{{"Text13", "160"}}, 0, 0, "162", "101", 0},
+        {{{"Text13", "149"}}, 0, 0, "151", "101", 0}, // 15.0 is already above 14.9
         // 9.9 MHz; the move to 10.0 is ten times foF2 and goes back, silently
         // as the box was empty.
         {{{"Text13", "10"}}, 0, 0, "99", "990", 0},
