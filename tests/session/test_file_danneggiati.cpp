@@ -62,7 +62,9 @@ const std::string prima_volta = impostazioni_attese(0, 0, 1).replace(0, 10, "01-
                   nuova = "01-03-2024 00 00 15", solita = "05-03-2023 07 45 15", salvato = "53";
 
 // clang-format off
-struct danno { const char* nome; char fa; std::vector<guasto> guasti; const char* detto; std::string mostrato = {}, dopo = {}; };
+struct danno {
+    const char* nome; char fa; std::vector<guasto> guasti; const char* detto; std::string mostrato = {}, dopo = {};
+};
 
 const danno casi[] = {
     {"SettingsMissing", 'A', {{setting, "-"}}, "", nuova, prima_volta},
@@ -70,9 +72,9 @@ const danno casi[] = {
     {"SettingsLineFeeds", 'A', {{setting, "=05-03-2023\n07\n45\n15\n32"}}, "", solita, marzo},
     {"SettingsCarriageReturns", 'A', {{setting, "=05-03-2023\r07\r45\r15\r32\r"}}, "", solita, marzo},
     {"SettingsWithMoreLines", 'A', {{setting, "=" + marzo + "more\r\n"}}, "", solita, marzo},
-    {"SettingsEmpty", 'A', {{setting, "="}}, "setting.txt cannot be used: it is empty. The window shows "
-                                             "01-03-2024 at 00:00; the file is rewritten when the session starts!", nuova, prima_volta},
-    {"SettingsLineTooLong", 'A', {{setting, "=" + std::string(300, 'x')}}, "its line 1 is longer than 256", nuova, prima_volta},
+    {"SettingsEmpty", 'A', {{setting, "="}}, "setting.txt cannot be used: it is empty. The window shows 01-03-2024 "
+                                             "at 00:00; the file is rewritten when the session starts!", nuova, prima_volta},
+    {"SettingsLineTooLong", 'A', {{setting, "=" + std::string(300, 'x')}}, "line 1 is longer than 256", nuova, prima_volta},
     {"SettingsBinary", 'A', {{setting, binario}}, "Be careful!!: The format of the date is not correct!!",
      std::string("\0\1\2\3\4\5\6\7\b\t 00 00 15", 19)},
     {"SettingsUnreadable", 'A', {{setting, "0"}}, "it cannot be read (Permission denied)", nuova, prima_volta},
@@ -80,9 +82,9 @@ const danno casi[] = {
     {"SettingsTmpIsAFolder", 'A', {{setting + ".tmp", "/"}}, ": Is a directory!!", solita},
     {"WorkingFolderReadOnly", 'A', {{".", "0555"}}, "Permission denied!!", solita},
     // Hand-edited: a list shows the last item not above a value v, 0 <= v < its limit; else its first.
-    {"MinutesOffTheList", 'A', {{setting, righe("7", "20", "15")}}, "", "05-03-2023 07 15 15", impostazioni_attese(7, 15, 30)},
+    {"MinutesOffList", 'A', {{setting, righe("7", "20", "15")}}, "", "05-03-2023 07 15 15", impostazioni_attese(7, 15, 30)},
     {"TimeOutOfRange", 'A', {{setting, righe("-3", "60", "105")}}, "", "05-03-2023 00 00 15", impostazioni_attese(0, 0, 1)},
-    {"OneDigitInterval", 'A', {{setting, righe("24", "05", "5")}}, "", "05-03-2023 00 05 05", impostazioni_attese(0, 5, 2, "05")},
+    {"ShortInterval", 'A', {{setting, righe("24", "05", "5")}}, "", "05-03-2023 00 05 05", impostazioni_attese(0, 5, 2, "05")},
     {"IonogramsFolderMissing", 'A', {{"ionograms", "-"}}, "", solita, marzo},
     {"IonogramsFolderIsAFile", 'A', {{"ionograms", "=x"}}, "ionograms: a file of that name is in the way!!", solita},
     {"ResultsMissingAtTheStart", 'A', {{risultati, "-"}}, "", solita, marzo},
@@ -96,7 +98,7 @@ const danno casi[] = {
     {"ResultsInAReadOnlyFolder", 'C', {{"ionograms", "0555"}}, "No ionogram for this time", "", salvato},
     {"IonogramMissing", 'C', {}, "QX106_2023064074500.rdf is not in the ionograms folder.", "", salvato},
     {"IonogramOneByteLong", 'C', {{rdf, ionogramma(1)}}, "rdf is not a valid ionogram: size", "", salvato},
-    {"IonogramWithoutHeader", 'C', {{rdf, ionogramma(0, false)}}, "neither byte 50 nor byte 197 is a line feed", "", salvato},
+    {"IonogramWithoutHeader", 'C', {{rdf, ionogramma(0, false)}}, "nor byte 197 is a line feed", "", salvato},
     {"IonogramIsAFolder", 'C', {{rdf, "/"}}, "rdf is a folder, not a file. It is left as it is.", "", salvato},
 };
 // clang-format on

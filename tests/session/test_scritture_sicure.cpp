@@ -92,27 +92,26 @@ TEST(ScrittureSicure, OnAFullDiskEveryFileKeepsItsOldBytes) {
     const std::string corto = intero.substr(0, 10 * 248) + "07:45 fm",
                       disfatto = pieno + "; the file is as it was.";
     const impostazioni sei_marzo{"06-03-2023", "00", "00", "15", "1"};
-    const std::function<void()> nuove_impostazioni = [&] {
-        scrivi_impostazioni(setting, sei_marzo);
-    };
-    const std::function<void()> record = [&] { scrittura_record(giorno, 32, nuovo); };
+    const std::function<void()> imposta = [&] { scrivi_impostazioni(setting, sei_marzo); };
+    const std::function<void()> registra = [&] { scrittura_record(giorno, 32, nuovo); };
     // clang-format off
-    const struct { fs::path file; std::string prima; rlim_t limite; std::function<void()> scrittura; std::string detto; } casi[] = {
-        {setting, marzo, 0, nuove_impostazioni, pieno}, {setting, marzo, 12, nuove_impostazioni, pieno}, {setting, marzo, 25, nuove_impostazioni, pieno},
-        {giorno, intero, 31 * 248, record, disfatto}, {giorno, intero, 31 * 248 + 100, record, disfatto},
-        {giorno, corto, 12 * 248, record, disfatto}, {giorno, corto, 32 * 248 - 1, record, disfatto},
+    const struct { fs::path file; std::string prima; rlim_t limite; std::function<void()> scrivi; std::string detto; }
+    casi[] = {
+        {setting, marzo, 0, imposta, pieno}, {setting, marzo, 12, imposta, pieno}, {setting, marzo, 25, imposta, pieno},
+        {giorno, intero, 31 * 248, registra, disfatto}, {giorno, intero, 31 * 248 + 100, registra, disfatto},
+        {giorno, corto, 12 * 248, registra, disfatto}, {giorno, corto, 32 * 248 - 1, registra, disfatto},
     };
     // clang-format on
     for (const auto& c : casi) {
         std::ofstream(c.file, std::ios::binary) << c.prima;
-        const std::string detto = con_disco_pieno(c.limite, c.scrittura);
+        const std::string detto = con_disco_pieno(c.limite, c.scrivi);
         EXPECT_TRUE(detto.ends_with(c.detto)) << detto;
         EXPECT_NE(detto.find(c.file.filename().string()), std::string::npos) << detto;
         EXPECT_TRUE(prova::testo_file(c.file) == c.prima) << c.limite;
         EXPECT_FALSE(fs::exists(c.file.string() + ".tmp")) << c.limite;
     }
     fs::permissions(setting, fs::perms(0600));
-    EXPECT_EQ(con_disco_pieno(nuove.size(), nuove_impostazioni), "");
+    EXPECT_EQ(con_disco_pieno(nuove.size(), imposta), "");
     EXPECT_EQ(prova::testo_file(setting), nuove);
     EXPECT_EQ(fs::status(setting).permissions(), fs::perms(0600));
 }

@@ -69,7 +69,7 @@ const caso casi[] = {
     {'C', 0, 7, 45, record, 0, 7, 45, 0, "3a", R, "Do you want to close without saving?", ' '},
     {'N', 0, 7, 45, codice, 0, 7, 45, 1, "  ", N, codice_via, ' '},
     {'N', 0, 7, 45, codice, 1, 8, 0, 1, "  ", N, codice_via, ' '},
-    {'C', 0, 7, 45, codice, 1, 7, 45, 1, "  ", C, "\"3a\" is missing from the ionogram file.\r\nDo you want to close anyway?", ' '},
+    {'C', 0, 7, 45, codice, 1, 7, 45, 1, "  ", C, "Do you want to close anyway?", ' '},
     {'N', 0, 7, 45, impostazioni, 0, 8, 0, 1, "3a", N, "Be careful!!: Cannot write setting.txt in ", ' '},
     {'N', 0, 7, 45, disegno, 0, 7, 45, 1, "3a", N, disegno_fallito, ' '},
     {'N', 0, 7, 45, non_letto, 0, 8, 0, 0, "xx", N, "", ' '},
@@ -100,8 +100,8 @@ esito_comando esci(prova::banco_sessione& b, const caso& c) {
     if (c.g == tipi_es) b.caselle.imposta_testo("Text7", "C1F");
     b.vista.controllo = c.g == incoerente || c.g == coerente;
     // clang-format off
-    for (auto [nome, testo] : {std::pair{"Text1", "15"}, {"Text6", "30"}, {"Text8", "220"}, {"Text15", "150"}, {"Text14", "60"}})
-        if (c.g == coerente) b.caselle.imposta_testo(nome, testo); // what the check asks for beside foF2
+    for (auto [n, t] : {std::pair{"Text1", "15"}, {"Text6", "30"}, {"Text8", "220"}, {"Text15", "150"}, {"Text14", "60"}})
+        if (c.g == coerente) b.caselle.imposta_testo(n, t); // what the check asks for beside foF2
     // clang-format on
     if (c.g == record) fs::remove(risultati);
     if (c.g == codice) fs::resize_file(prova::file_ionogramma(b.stato, c.ora, c.minuti), 40);
