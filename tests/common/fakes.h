@@ -19,8 +19,7 @@ namespace velaris::prova {
 /// One message box the logic asked for.
 struct messaggio_mostrato {
     bool domanda = false; ///< a Yes/No box rather than an OK box
-    std::string titolo;
-    std::string testo;
+    std::string titolo, testo;
     icona_messaggio icona = icona_messaggio::nessuna;
 };
 
@@ -38,8 +37,7 @@ public:
     }
 
     bool domanda(std::string_view titolo, std::string_view testo) override {
-        mostrati.push_back(
-            {true, std::string(titolo), std::string(testo), icona_messaggio::nessuna});
+        mostrati.push_back({true, std::string(titolo), std::string(testo)});
         if (risposte.empty()) throw std::logic_error("unscripted question: " + std::string(testo));
         const bool risposta = risposte.front();
         risposte.pop_front();
@@ -51,8 +49,7 @@ public:
     /// Texts of the boxes shown so far, in order.
     std::vector<std::string> testi() const {
         std::vector<std::string> elenco;
-        for (const auto& m : mostrati)
-            elenco.push_back(m.testo);
+        for (const auto& m : mostrati) elenco.push_back(m.testo);
         return elenco;
     }
 };
@@ -74,7 +71,8 @@ public:
 
 private:
     static std::string_view conosciuta(std::string_view nome) {
-        if (!casella_nota(nome)) throw std::logic_error("no box named \"" + std::string(nome) + "\"");
+        if (!casella_nota(nome))
+            throw std::logic_error("no box named \"" + std::string(nome) + "\"");
         return nome;
     }
 };

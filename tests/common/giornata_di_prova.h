@@ -1,6 +1,6 @@
 #pragma once
 // A day to move through: the session of sessione_di_prova (05-03-2023,
-// interval 15, at 07:45) with "setting.txt" written and ionogram files for the
+// interval 15, at 07:45) with ionogram files and results records for the
 // soundings a test asks for.
 
 #include "common/fakes.h"
@@ -9,8 +9,8 @@
 #include "session/stato_programma.h"
 
 #include <filesystem>
+#include <map>
 #include <string>
-#include <vector>
 
 namespace velaris::prova {
 
@@ -21,14 +21,20 @@ std::filesystem::path file_ionogramma(const stato_programma& stato, int ora, int
 void scrivi_ionogramma(const stato_programma& stato, int ora, int minuti,
                        const rdf_di_prova& rdf = {});
 
-/// The whole content of a file as text ("" when missing).
+/// Writes record k (the sounding (k - 1) x 15 minutes after 00:00) of the
+/// session's results file as boxes holding `caselle` (control name -> text) leave it.
+void scrivi_record(const stato_programma& stato, int k,
+                   const std::map<std::string, std::string>& caselle);
+
+/// The whole content of a file as text ("" when it is no file).
 std::string testo_file(const std::filesystem::path& file);
 
 /// "setting.txt" of the session's working folder.
 std::filesystem::path file_impostazioni(const stato_programma& stato);
 
-/// The five lines a settings file must hold for a time of the "15" day
-/// of 05-03-2023, CR LF each.
-std::string impostazioni_attese(int ora, int minuti, int numero);
+/// The five lines a settings file must hold for a time of 05-03-2023 with
+/// the interval `incremento`, CR LF each.
+std::string impostazioni_attese(int ora, int minuti, int numero,
+                                const std::string& incremento = "15");
 
 } // namespace velaris::prova

@@ -8,7 +8,6 @@
 #include <clocale>
 #include <cstdlib>
 #include <filesystem>
-#include <optional>
 #include <string>
 
 #include <unistd.h>
@@ -18,15 +17,12 @@ namespace velaris::prova {
 class locale_con_virgola {
 public:
     locale_con_virgola() : m_precedente(std::setlocale(LC_ALL, nullptr)) {
-        if (const char* percorso = std::getenv("LOCPATH")) m_locpath = percorso;
+        if (const char* percorso = std::getenv("LOCPATH")) m_locpath = percorso, m_aveva = true;
         m_attivo = attiva();
     }
     ~locale_con_virgola() {
         std::setlocale(LC_ALL, m_precedente.c_str());
-        if (m_locpath)
-            setenv("LOCPATH", m_locpath->c_str(), 1);
-        else
-            unsetenv("LOCPATH");
+        m_aveva ? setenv("LOCPATH", m_locpath.c_str(), 1) : unsetenv("LOCPATH");
     }
     locale_con_virgola(const locale_con_virgola&) = delete;
     locale_con_virgola& operator=(const locale_con_virgola&) = delete;
@@ -39,8 +35,7 @@ public:
 
 private:
     static bool con_virgola(const char* nome) {
-        return std::setlocale(LC_ALL, nome) != nullptr &&
-               std::string(std::localeconv()->decimal_point) == ",";
+        return std::setlocale(LC_ALL, nome) != nullptr && *std::localeconv()->decimal_point == ',';
     }
 
     static bool attiva() {
@@ -48,24 +43,22 @@ private:
         namespace fs = std::filesystem;
         std::error_code ec;
         const fs::path cartella = fs::temp_directory_path(ec) / "velaris-locali";
-        const fs::path locale = cartella / "de_DE.UTF-8";
-        if (!fs::exists(locale, ec)) {
+        if (!fs::exists(cartella / "de_DE.UTF-8", ec)) {
             // Compiled aside and renamed, so that a parallel run never sees half of it.
             const fs::path parziale = cartella / ("parziale-" + std::to_string(::getpid()));
             fs::create_directories(parziale, ec);
             const std::string comando = "localedef -c -i de_DE -f UTF-8 '" +
                                         (parziale / "de_DE.UTF-8").string() + "' >/dev/null 2>&1";
             [[maybe_unused]] const int esito = std::system(comando.c_str());
-            fs::rename(parziale / "de_DE.UTF-8", locale, ec); // fails harmlessly if none was made
+            fs::rename(parziale / "de_DE.UTF-8", cartella / "de_DE.UTF-8", ec); // none: no harm
             fs::remove_all(parziale, ec);
         }
         setenv("LOCPATH", cartella.c_str(), 1);
         return con_virgola("de_DE.UTF-8");
     }
 
-    std::string m_precedente;
-    std::optional<std::string> m_locpath;
-    bool m_attivo = false;
+    std::string m_precedente, m_locpath;
+    bool m_aveva = false, m_attivo = false;
 };
 
 } // namespace velaris::prova

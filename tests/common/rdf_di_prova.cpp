@@ -9,13 +9,9 @@ namespace velaris::prova {
 
 std::vector<unsigned char> rdf_di_prova::byte() const {
     std::vector<unsigned char> file(197, ' ');
-    const auto metti = [&](std::size_t primo, const std::string& testo) {
-        std::copy(testo.begin(), testo.end(),
-                  file.begin() + static_cast<std::ptrdiff_t>(primo - 1));
-    };
-    metti(1, campi);
-    metti(60, codice);
-    metti(123, stazione);
+    std::copy(campi.begin(), campi.end(), file.begin());
+    std::copy(codice.begin(), codice.end(), file.begin() + 59);
+    std::copy(stazione.begin(), stazione.end(), file.begin() + 122);
     if (a_capo_50) file[49] = 10;
     if (a_capo_197) file[196] = 10;
     for (std::size_t k = 0; k < 150 * static_cast<std::size_t>(record); ++k)
