@@ -1,27 +1,26 @@
-// The plot as the windows draw it: frame, grid, labels, echoes, the transmission
-// curve and redraw.
+// The plot as the operator sees it, pixel by pixel in plot coordinates: the
+// yellow frame round the black plot, grey grid lines on the whole MHz of the
+// sounded range and on the fixed height rows, the echoes as grey blocks, the
+// red transmission curve, where the axis labels stand, and the frequency and
+// height read out under the pointer.
 
 #include "display/curva_trasmissione.h"
 #include "display/disegno.h"
 #include "display/echi.h"
 #include "display/etichette.h"
+#include "display/lettura_cursore.h"
 
-#include <QFontMetrics>
 #include <QGuiApplication>
-#include <QPainter>
 
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <set>
-#include <vector>
 
 using namespace velaris;
 
 namespace {
 
-// The labels need a QGuiApplication, made before the first test (ctest sets
-// QT_QPA_PLATFORM=offscreen).
+// The labels need a QGuiApplication (ctest sets QT_QPA_PLATFORM=offscreen).
 int argc_qt = 1;
 char nome[] = "test_display", *argv_qt[] = {nome, nullptr};
 struct ambiente_qt : testing::Environment {
@@ -32,161 +31,114 @@ struct ambiente_qt : testing::Environment {
 [[maybe_unused]] const auto* const ambiente = testing::AddGlobalTestEnvironment(new ambiente_qt);
 
 constexpr geometria_grafico principale = geometria_grafico::finestra_principale();
-constexpr geometria_grafico compagna = geometria_grafico::finestra_compagna();
-constexpr QRgb nero = 0x000000, giallo = 0xffff00, grigio_griglia = 0x646464, blu = 0x0000c0;
 
-/// Colour at plot position (x, y), alpha dropped.
-QRgb a(const QImage& s, int x, int y, const geometria_grafico& g = principale) {
-    return s.pixel(g.colonna(x), g.riga(y)) & 0xffffffu;
-}
-
-/// An ionogram without echoes; 761 frequencies hold 1 .. 20 MHz at any step.
-dati_ionogramma ionogramma(float inizio, float fine, float passo) {
-    return {inizio, fine, passo, 761, std::vector<std::int16_t>(761 * 150)};
-}
-
-QImage disegnato(const dati_ionogramma& d) {
+/// The plot of an ionogram without echoes (761 frequencies hold 1 .. 20 MHz
+/// at any step) but for cell [i][5] of 200, or the empty plot for a step of
+/// 0; the colour at each plot position (x, y).
+struct disegno {
+    dati_ionogramma d;
     QImage s = crea_superficie(principale);
-    disegno_ionogramma(s, principale, d, Qt::white);
-    return s;
-}
+    disegno(float inizio, float fine, float passo, int i = 0)
+        : d{inizio, fine, passo, 761, std::vector<std::int16_t>(761 * 150)} {
+        if (i > 0) d.cella(i, 5) = 200;
+        passo > 0 ? disegno_ionogramma(s, principale, d, Qt::white)
+                  : disegno_grafico_vuoto(s, principale, Qt::white);
+    }
+    QRgb operator()(int x, int y) const {
+        return s.pixel(principale.colonna(x), principale.riga(y)) & 0xffffff;
+    }
+};
 
 } // namespace
 
-TEST(Disegno, YellowFrameAroundBlackPlotAndNoGridWithoutIonogram) {
-    for (const auto& [g, larghezza] : {std::pair{principale, 1015}, {compagna, 825}}) {
-        QImage s = crea_superficie(g);
-        disegno_grafico_vuoto(s, g, Qt::white);
-        EXPECT_EQ(s.size(), QSize(larghezza, 721));
-        for (const auto& [x, y] : {std::pair{0, 0}, {0, 601}, {765, 0}, {765, 601}})
-            EXPECT_EQ(a(s, x, y, g), giallo) << x << "," << y;
-        // Black up to the frame, and no grid: the first line and row cross at (4, 12).
-        EXPECT_TRUE(a(s, 764, 600, g) == nero && a(s, 4, 12, g) == nero && a(s, 766, 0, g) == blu);
-    }
+TEST(Disegno, FrameGridAndLabels) {
+    // Grey lines at x = 40 f - 36 for the whole f MHz of the sounded range and
+    // at the rows of 100 .. 700 km; none without an ionogram. Yellow sides,
+    // black inside, the window's blue beyond.
+    const disegno vuoto(0, 0, 0), tutto(1, 20, 0.05f), parte(1.9f, 12.5f, 0.05f);
+    const QRgb g = 0x646464, b = 0xffff00, n = 0, fuori = 0xc0;
+    // clang-format off
+    const std::tuple<const disegno&, int, int, QRgb> casi[] = {
+        {vuoto, 4, 300, n}, {vuoto, 300, 12, n}, {vuoto, 0, 0, b}, {vuoto, 400, 601, b},
+        {vuoto, 765, 300, b}, {vuoto, 766, 0, fuori}, {vuoto, 0, 602, fuori}, {vuoto, 1, 1, n},
+        {vuoto, 764, 600, n}, {tutto, 4, 300, g}, {tutto, 5, 300, n}, {tutto, 404, 1, g},
+        {tutto, 764, 600, g}, {tutto, 400, 0, b}, {tutto, 2, 12, g}, {tutto, 764, 546, g},
+        {tutto, 2, 13, n}, {tutto, 2, 102, g}, {tutto, 2, 190, g}, {parte, 4, 300, n},
+        {parte, 44, 300, g}, {parte, 444, 300, g}, {parte, 484, 300, n}};
+    // clang-format on
+    for (const auto& [p, x, y, colore] : casi) EXPECT_EQ(p(x, y), colore) << x << "," << y;
+    // The top-left corner of each label: n MHz is printed " n" from 7 columns
+    // before its grid line (10 from 10 MHz on) at y = -4, a height 4 rows above its grid row.
+    const auto& e = etichette_assi();
+    ASSERT_EQ(e.size(), 29u); // 1 .. 20, MHz, 100 .. 700, km
+    for (const auto& [k, x, y] : {std::tuple{0, -3, -4}, {9, 354, -4}, {21, 770, 16}})
+        EXPECT_TRUE(e[k].x == x && e[k].y == y) << e[k].testo;
+    EXPECT_EQ(e[0].testo + e[9].testo + e[20].testo + e[21].testo + e[28].testo, " 1 10MHz100km");
 }
 
-TEST(Disegno, GridLinesOnlyWithinTheSoundedRange) {
-    // A line every 40 columns, on the whole MHz: 20 lines for 1-20 MHz, 11 for 2-12.
-    for (const auto& [inizio, fine, prima, ultima] :
-         {std::tuple{1.0f, 20.0f, 4, 764}, {2.0f, 12.0f, 44, 444}}) {
-        const QImage s = disegnato(ionogramma(inizio, fine, 0.05f));
-        std::vector<int> colonne, attese, righe;
-        for (int k = 1; k <= 764; ++k) {
-            if (a(s, k, 300) == grigio_griglia) colonne.push_back(k);
-            if (k >= prima && k <= ultima && k % 40 == 4) attese.push_back(k);
-            if (k <= 600 && a(s, 2, k) == grigio_griglia) righe.push_back(k);
-        }
-        EXPECT_EQ(colonne, attese) << inizio << "-" << fine;
-        EXPECT_EQ(righe, (std::vector<int>{12, 102, 190, 280, 368, 458, 546}));
-        EXPECT_TRUE(a(s, prima, 0) == giallo && a(s, prima, 601) == giallo &&
-                    a(s, 765, 12) == giallo); // the lines stop inside the frame
-    }
-}
-
-/// The axis labels where the drawing rules put them: n MHz has its grid line
-/// at x = 40n - 36 (k = 10n - 9, x = 4k) and its text " n" starts 7 columns
-/// before it below 10 MHz, 10 from 10 MHz on, at y = -4; "MHz" at (732, -10);
-/// each height 4 rows above its grid row; "km" at (770, 580).
-std::vector<etichetta_asse> etichette_attese() {
-    std::vector<etichetta_asse> attese;
-    for (int n = 1; n <= 20; ++n)
-        attese.push_back({std::string(" ").append(std::to_string(n)), 40 * n - 36 - (n < 10 ? 7 : 10), -4});
-    attese.push_back({"MHz", 732, -10});
-    const std::pair<const char*, int> altezze[] = {{"100", 16},  {"200", 106}, {"300", 194}, {"400", 284},
-                                                   {"500", 372}, {"600", 462}, {"700", 550}};
-    for (const auto& [testo, y] : altezze) attese.push_back({testo, 770, y});
-    attese.push_back({"km", 770, 580});
-    return attese;
-}
-
-// The drawn labels equal the texts printed in order with QPainter at their
-// positions on the background, also where large text makes "MHz" reach into
-// "19" and "20".
-TEST(Disegno, LabelsAreTheTextPrintedOnTheBackgroundInTheirColour) {
-    const QFont prima = QGuiApplication::font();
-    for (const auto& [punti, g, colore] : {std::tuple{8.0, principale, QColor(Qt::white)},
-                                           {11.0, principale, QColor(255, 128, 0)},
-                                           {11.0, compagna, QColor(Qt::white)}}) {
-        QFont font = prima;
-        font.setPointSizeF(punti);
-        QGuiApplication::setFont(font);
-        QImage s = crea_superficie(g), attesa = crea_superficie(g);
-        disegno_grafico_vuoto(s, g, colore);
-        rettangolo_pieno(attesa, g, 0, 0, 765, 601, colore_cornice);
-        rettangolo_pieno(attesa, g, 1, 1, 764, 600, colore_grafico);
-        const QImage senza_testo = attesa.copy();
-        QPainter pittore(&attesa);
-        pittore.setPen(colore);
-        pittore.setFont(font);
-        for (const auto& e : etichette_attese())
-            pittore.drawText(g.colonna(e.x), g.riga(e.y) + QFontMetrics(font, &attesa).ascent(),
-                             QString::fromStdString(e.testo));
-        pittore.end();
-        EXPECT_NE(attesa, senza_testo);
-        EXPECT_EQ(s, attesa) << punti << " pt, " << colore.name().toStdString() << ", " << s.width() << " wide";
-    }
-    QGuiApplication::setFont(prima);
-}
-
-TEST(Disegno, CurveSegmentsFromVertexToVertexInRedUntilTheRedraw) {
-    const auto rossi = [](const QImage& s) {
-        std::set<std::pair<int, int>> punti;
-        for (int x = -220; x <= 794; ++x)
-            for (int y = -50; y <= 670; ++y)
-                if (a(s, x, y) == 0xc80000u) punti.emplace(x, y);
-        return punti;
-    };
-    const auto d = ionogramma(1.0f, 20.0f, 0.05f);
-    QImage s = disegnato(d);
-    // A repeated vertex (length zero), a vertical, a diagonal, a steep segment; each without its end.
-    disegno_curva_trasmissione(s, principale, {{10, 20}, {10, 20}, {10, 24}, {13, 27}, {14, 30}});
-    EXPECT_EQ(rossi(s), (std::set<std::pair<int, int>>{{10, 20}, {10, 21}, {10, 22}, {10, 23}, {10, 24},
-                                                       {11, 25}, {12, 26}, {13, 27}, {13, 28}, {14, 29}}));
-    // A redraw restores the plot, also over labels of another colour; antialiased text does not thicken.
-    disegno_grafico_vuoto(s, principale, QColor(255, 0, 0));
-    disegno_ionogramma(s, principale, d, Qt::white);
-    disegno_ionogramma(s, principale, d, Qt::white);
-    EXPECT_EQ(s, disegnato(d));
-}
-
-TEST(Echi, NormalisedToGreyLevelsByTruncation) {
-    for (const auto& [massimo, cella, atteso] : {std::tuple{127, 7, 14}, {255, 100, 99}, {0, 0, 0}}) {
-        auto d = ionogramma(1.0f, 20.0f, 0.05f);
-        d.cella(381, 150) = static_cast<std::int16_t>(massimo);
-        d.cella(1, 1) = static_cast<std::int16_t>(cella);
-        normalizzazione_ampiezze(d);
-        // The strongest echo becomes 254; an all-zero matrix stays as it is.
-        EXPECT_TRUE(d.cella(1, 1) == atteso && d.cella(381, 150) == (massimo ? 254 : 0)) << massimo;
-    }
-}
-
-TEST(Echi, BlockColumnsForEachStep) {
+TEST(Disegno, EchoBlocksAndTheTransmissionCurve) {
+    // The cell of frequency index i at height sample 5 is a block on rows
+    // 17 .. 20 ending on its frequency's column x = 40 f - 36.
+    // clang-format off
     const struct { float inizio, passo; int i, x_primo, x_ultimo; } casi[] = {
-        {1.0f, 0.025f, 3, 6, 6},  {1.0f, 0.05f, 2, 5, 6}, {1.0f, 0.1f, 1, 1, 4},
-        {1.0f, 0.2f, 2, 9, 12},   {1.0f, 0.5f, 1, 1, 4},  {1.0f, 0.5f, 2, 21, 24},
-        {1.013f, 0.05f, 2, 5, 6}, // o = round(0.26) = 0
+        {1.0f, 0.025f, 3, 6, 6}, {1.0f, 0.05f, 2, 5, 6}, {1.0f, 0.1f, 1, 1, 4},
+        {1.0f, 0.2f, 2, 9, 12}, {1.0f, 0.5f, 1, 1, 4}, {1.0f, 0.5f, 2, 21, 24},
+        {1.013f, 0.05f, 2, 5, 6}, // off the step grid: o = round(0.26) = 0
         {1.0f, 0.04f, 2, 1, 0},   // not a step of the table: no echo at all
     };
+    // clang-format on
     for (const auto& c : casi) {
-        auto d = ionogramma(c.inizio, 20.0f, c.passo);
-        const QImage vuota = disegnato(d);
-        d.cella(c.i, 5) = 200; // height sample 5: rows 17 .. 20
-        const QImage s = disegnato(d);
+        const disegno v(c.inizio, 20.0f, c.passo), p(c.inizio, 20.0f, c.passo, c.i); // v: no echo
         for (int x = 0; x <= 26; ++x)
             for (int y = 16; y <= 21; ++y) {
                 const bool blocco = x >= c.x_primo && x <= c.x_ultimo && y >= 17 && y <= 20;
-                EXPECT_EQ(a(s, x, y), blocco ? 0xc8c8c8u : a(vuota, x, y))
-                    << c.inizio << " " << c.passo << " x=" << x << " y=" << y;
+                ASSERT_EQ(p(x, y), blocco ? 0xc8c8c8u : v(x, y)) << c.passo << ':' << x << ',' << y;
             }
     }
+    // Rescaled by truncation so that the strongest is 254; an all-zero matrix stays.
+    dati_ionogramma d = disegno(1.0f, 20.0f, 0.05f).d, zero = d;
+    d.cella(1, 1) = 7;
+    d.cella(381, 150) = 127;
+    normalizzazione_ampiezze(d);
+    normalizzazione_ampiezze(zero);
+    EXPECT_TRUE(d.cella(1, 1) == 14 && d.cella(381, 150) == 254);
+    EXPECT_EQ(zero.ampiezze, std::vector<std::int16_t>(761 * 150));
+    // The red transmission curve: a repeated vertex, a vertical, a diagonal, a
+    // steep segment, each without its end; gone at the next drawing.
+    disegno p(1.0f, 20.0f, 0.05f);
+    const QImage prima = p.s;
+    disegno_curva_trasmissione(p.s, principale, {{10, 20}, {10, 20}, {10, 24}, {13, 27}, {14, 30}});
+    std::vector<std::pair<int, int>> rossi;
+    for (int x = -220; x <= 794; ++x)
+        for (int y = -50; y <= 670; ++y)
+            if (p(x, y) == 0xc80000) rossi.emplace_back(x, y);
+    // clang-format off
+    EXPECT_EQ(rossi, (decltype(rossi){{10, 20}, {10, 21}, {10, 22}, {10, 23}, {10, 24}, {11, 25},
+                                      {12, 26}, {13, 27}, {13, 28}, {14, 29}}));
+    // clang-format on
+    disegno_ionogramma(p.s, principale, p.d, Qt::white);
+    EXPECT_EQ(p.s, prima);
 }
 
-TEST(Echi, BlocksOffTheSurfaceOrBeyond16BitsAreLeftOut) {
-    auto d = ionogramma(-4.6f, 20.0f, 0.1f); // o = -56: i = 1 on x = -223 .. -220
-    QImage attesa = disegnato(d);
-    QPainter(&attesa).fillRect(0, principale.riga(4), 1, 4, QColor(200, 200, 200)); // column 0
-    d.cella(1, 1) = 200;
-    EXPECT_EQ(disegnato(d), attesa);
-    d.frequenza_iniziale = 1e6f; // o does not fit in 16 bits
-    EXPECT_EQ(disegnato(d), disegnato(ionogramma(1e6f, 20.0f, 0.1f)));
+TEST(LetturaCursore, ReadOutOnAndOffThePlot) {
+    constexpr auto M = lettura_cursore::azione::mostra, S = lettura_cursore::azione::svuota;
+    // Position, selected characteristic, ionogram shown, decimal separator,
+    // then what the two labels do and show.
+    // clang-format off
+    const struct { int x, y; const char* grandezza; bool presente; char separatore;
+                   lettura_cursore::azione cosa; const char *frequenza, *altezza; } casi[] = {
+        {4, 1, "foF2", true, '.', M, "1.000", "86.625"},
+        {764, 600, "foF2", true, ',', M, "20,000", "760,500"},
+        {2, 50, "foF2", true, '.', M, "1,000", "141.750"},   // not .950
+        {5, 102, "foF2", true, '.', M, "1.025", "200,000"},  // not 200.250
+        {765, 300, "foF2", true, '.', S, "", ""}, {300, 601, "foF2", true, '.', S, "", ""},
+        {300, 300, "tipoEs", true, '.', S, "", ""}, {300, 300, "M3000F2", false, '.', S, "", ""},
+        {300, 300, "foF2", false, '.', lettura_cursore::azione::invariata, "", ""},
+    };
+    // clang-format on
+    for (const auto& c : casi) {
+        const auto l = calcola_lettura_cursore(c.x, c.y, c.grandezza, c.presente, c.separatore);
+        EXPECT_TRUE(l.cosa == c.cosa && l.frequenza == c.frequenza && l.altezza == c.altezza)
+            << c.x << "," << c.y << " " << c.grandezza << ": " << l.frequenza << " " << l.altezza;
+    }
 }

@@ -1,8 +1,8 @@
-// The day overview: values land on the pixels that the axes give them (00:00
-// UT at column 64, 36 columns an hour; 0 at each panel's bottom row, 20 MHz,
-// 800 km and 60 MHz at its top row, 180 rows higher), shaped by their
-// letters, the sounding being scaled is marked, and the strip tells each
-// sounding's state.
+// The day overview, pixel by pixel: 00:00 UT at column 64 and 36 columns an
+// hour; 0 on each panel's bottom row (252, 484, 716) and 20 MHz, 800 km or
+// 60 MHz 180 rows higher. Values stand where the axes put them, shaped by
+// their letters; the sounding being scaled is a band; the strip under the
+// panels tells each sounding's state; a click picks the nearest sounding.
 
 #include "display/panoramica_giorno.h"
 
@@ -12,105 +12,74 @@ using namespace velaris;
 
 namespace {
 
-constexpr int colonna(int ora) {
-    return 64 + ora * 36;
-}
-// Bottom rows of the three panels: 72 + 180, 304 + 180, 536 + 180.
-constexpr int fondo_frequenze = 252, fondo_altezze = 484, fondo_muf = 716;
+constexpr int colonna(int ora) { return 64 + ora * 36; }
+constexpr int frequenze = 252, altezze = 484, muf = 716; // bottom rows
 
-const serie_panoramica& serie_di(std::string_view chiave) {
-    for (const auto& s : serie_della_panoramica())
-        if (s.chiave == chiave) return s;
-    throw std::logic_error("no series");
+QRgb colore_di(std::string_view chiave) {
+    const auto& serie = serie_della_panoramica();
+    return std::find_if(serie.begin(), serie.end(), [&](auto& s) { return s.chiave == chiave; })
+        ->colore;
 }
 
 } // namespace
 
-TEST(Panoramica, AxisEndsAndClickedColumns) {
-    EXPECT_EQ(punto_serie(serie_di("hE"), 0, 0), QPoint(64, fondo_altezze));
-    EXPECT_EQ(punto_serie(serie_di("foE"), 24 * 60, 20.0), QPoint(928, fondo_frequenze - 180));
-    // The nearest sounding of 96 (or 24) to a column; none off the day.
-    const std::pair<int, std::optional<int>> casi[] = {
-        {colonna(9), 37}, {colonna(9) + 4, 37}, {colonna(9) + 6, 38}, {64, 1}, {928, 96},
-        {63, 1},          {40, std::nullopt},   {940, std::nullopt}};
-    for (const auto& [x, atteso] : casi)
-        EXPECT_EQ(sondaggio_da_colonna(x, 96), atteso) << x;
-    EXPECT_EQ(sondaggio_da_colonna(colonna(9), 24), 10);
-}
-
-TEST(Panoramica, PictureShowsMarksByTheirLettersTheCurrentSoundingAndTheStatusStrip) {
+TEST(Panoramica, MarksBandStatusStripAndClicks) {
     giornata g{"", {2023, 3, 5}, "15", 15, {}};
-    for (int k = 0; k < 96; ++k)
-        g.sondaggi.push_back({k * 15, {}, {}});
-    // Stored values in their units, where they must show, in the shape their letters give:
-    // a disc, a ring (qualified), a triangle up (greater than) or down (less than).
-    // The shape is read at the centre and six points around it: c = the series'
-    // colour, w = background, - = anything but the series' colour.
-    const std::array<QPoint, 7> intorno = {QPoint(0, 0), {-2, 0}, {3, 0},  {0, -3},
-                                           {0, 3},       {-3, 3}, {-3, -3}};
+    for (int k = 0; k < 96; ++k) g.sondaggi.push_back({k * 15, {}, {}});
+    // Stored values (none for -1) with their letters, and the shape at the
+    // pixel the axes give, read at the centre and six points around it (c:
+    // the series' colour, w: background, -: anything else): a disc, a ring
+    // (qualified), a triangle up (greater than) or down (less than).
+    const QPoint intorno[] = {{0, 0}, {-2, 0}, {3, 0}, {0, -3}, {0, 3}, {-3, 3}, {-3, -3}};
     const std::string disco = "ccccc--", anello = "wwccc--", su = "c--ccc-", giu = "c--cc-c";
-    const struct {
-        int ora;
-        const char* chiave;
-        int valore;
-        const char* q;
-        const char* d;
-        int y;
-        std::string forma;
-    } casi[] = {
-        {7, "foF2", 52, "", "", fondo_frequenze - 47, disco},      // 5.2 MHz: 46.8 rows up
-        {12, "foF2", 120, "U", "", fondo_frequenze - 108, anello}, // 12.0 MHz
-        {12, "hF2", 320, "", "", fondo_altezze - 72, disco},       // 320 km
-        {3, "M3000F2", 300, "", "", fondo_muf - 90, disco},        // 3.00, on the MUF axis as 30
-        {18, "MUF3000F2", 250, "", "", fondo_muf - 75, disco},     // 25.0 MHz
-        {20, "fxI", 250, "", "", fondo_frequenze - 180, disco},    // 25.0 MHz: held at the axis top
-        {14, "foF2", 70, "D", "", fondo_frequenze - 63, su},
-        {16, "foEs", 15, "E", "S", fondo_frequenze - 14, giu}, // Es missing: below 1.5 MHz
-        {17, "fmin", 15, "", "E", fondo_frequenze - 14, giu},  // at the sounder's lowest
+    // clang-format off
+    const struct { int ora; const char *chiave, *q, *d; int valore, y; std::string forma; }
+    casi[] = {
+        {0, "foF2", "", "", 40, frequenze - 36, disco},       // 4.0 MHz at 00:00
+        {7, "foF2", "", "", 52, frequenze - 47, disco},       // 5.2 MHz: 46.8 rows up
+        {12, "foF2", "U", "", 120, frequenze - 108, anello},  // 12.0 MHz
+        {12, "hF2", "", "", 320, altezze - 72, disco},        // 320 km
+        {3, "M3000F2", "", "", 300, muf - 90, disco},         // 3.00, on the MUF axis as 30
+        {18, "MUF3000F2", "", "", 250, muf - 75, disco},      // 25.0 MHz
+        {20, "fxI", "", "", 250, frequenze - 180, disco},     // 25.0 MHz: held at the axis top
+        {14, "foF2", "D", "", 70, frequenze - 63, su},
+        {16, "foEs", "E", "S", 15, frequenze - 14, giu},      // Es missing: below 1.5 MHz
+        {17, "fmin", "", "E", 15, frequenze - 14, giu},       // at the sounder's lowest
+        {10, "foF2", "", "", 80, frequenze - 72, "-cccc--"},  // over foEs: a dot of it stays
+        {10, "foEs", "", "", 80, frequenze - 72, "c------"},
+        {4, "foF2", "", "B", -1, 0, ""},                      // the strip: foF2 by a letter,
+        {5, "foF2", "", "C", -1, 0, ""}, {5, "fmin", "", "C", -1, 0, ""}, // no ionogram
     };
+    // clang-format on
     for (const auto& c : casi)
         g.sondaggi[static_cast<std::size_t>(c.ora * 4)].valori[*indice_chiave(c.chiave)] = {
-            c.valore, c.q, c.d};
-    // foEs under foF2 at 10:00: a dot of foEs stays at the centre of foF2's disc.
-    g.sondaggi[40].valori[*indice_chiave("foF2")] = {80, "", ""};
-    g.sondaggi[40].valori[*indice_chiave("foEs")] = {80, "", ""};
-    // The status strip: blank (not scaled), No ionogram, foF2 replaced by a letter.
-    g.sondaggi[4 * 4].valori[*indice_chiave("foF2")] = {std::nullopt, "", "B"};
-    g.sondaggi[5 * 4].valori[*indice_chiave("foF2")] = {std::nullopt, "", "C"};
-    g.sondaggi[5 * 4].valori[*indice_chiave("fmin")] = {std::nullopt, "", "C"};
+            c.valore < 0 ? std::nullopt : std::optional<int>(c.valore), c.q, c.d};
     const QImage immagine = disegno_panoramica({&g, 37, {}}); // 09:00 being scaled
-    ASSERT_EQ(immagine.size(), QSize(1000, 760));
-    const QRgb bianco = qRgb(255, 255, 255);
     for (const auto& c : casi) {
-        const QRgb colore = serie_di(c.chiave).colore;
         std::string letta;
-        for (const QPoint d : intorno) {
-            const QRgb p = immagine.pixel(QPoint(colonna(c.ora), c.y) + d);
-            letta += p == colore ? 'c' : p == bianco ? 'w' : '-';
+        for (std::size_t n = 0; n < c.forma.size(); ++n) {
+            const QRgb p = immagine.pixel(QPoint(colonna(c.ora), c.y) + intorno[n]);
+            const bool fondo = p == qRgb(255, 255, 255) && c.forma[n] == 'w';
+            letta += p == colore_di(c.chiave) ? 'c' : fondo ? 'w' : '-';
         }
-        // A background pixel is also "anything but the colour".
-        for (std::size_t n = 0; n < letta.size(); ++n)
-            if (c.forma[n] == '-' && letta[n] == 'w') letta[n] = '-';
         EXPECT_EQ(letta, c.forma) << c.chiave << " " << c.ora;
     }
-    const QPoint es(colonna(10), fondo_frequenze - 72);
-    EXPECT_EQ(immagine.pixel(es), serie_di("foEs").colore);
-    EXPECT_EQ(immagine.pixel(es + QPoint(3, 0)), serie_di("foF2").colore);
-    const std::pair<int, stato_sondaggio> stati[] = {{7, stato_sondaggio::scalato},
-                                                     {3, stato_sondaggio::scalato},
-                                                     {2, stato_sondaggio::non_scalato},
-                                                     {5, stato_sondaggio::senza_ionogramma},
-                                                     {4, stato_sondaggio::lettera_per_fof2}};
-    for (const auto& [ora, stato] : stati)
-        EXPECT_EQ(immagine.pixel(colonna(ora), geometria_panoramica::riga_striscia + 4),
-                  colore_stato(stato))
-            << ora;
-    // The band of the current sounding runs through all three panels.
+    using enum stato_sondaggio;
+    for (const auto& [ora, stato] :
+         {std::pair{7, scalato}, {2, non_scalato}, {5, senza_ionogramma}, {4, lettera_per_fof2}})
+        EXPECT_EQ(immagine.pixel(colonna(ora), 724), colore_stato(stato)) << ora;
+    // The band of the current sounding and the 3-hourly grid lines run
+    // through all three panels.
     for (const int y : {100, 350, 600})
-        EXPECT_EQ(immagine.pixel(colonna(9), y), colore_sondaggio_corrente) << y;
-    EXPECT_NE(disegno_panoramica({&g, std::nullopt, {}}).pixel(colonna(9), 100),
-              colore_sondaggio_corrente);
-    // Without a day: the empty panels, nothing drawn inside them.
-    const QImage vuota = disegno_panoramica({nullptr, std::nullopt, "cannot be read"});
-    EXPECT_EQ(vuota.pixel(colonna(7), fondo_frequenze - 47), bianco);
+        EXPECT_TRUE(immagine.pixel(colonna(9), y) == colore_sondaggio_corrente &&
+                    immagine.pixel(colonna(3), y) == qRgb(220, 220, 220) &&
+                    immagine.pixel(colonna(4), y) == qRgb(255, 255, 255))
+            << y;
+    // A click picks the nearest sounding of 96 (or 24); none off the day.
+    // clang-format off
+    const std::tuple<int, int, std::optional<int>> clic[] = {
+        {colonna(9) + 4, 96, 37}, {colonna(9) + 6, 96, 38}, {63, 96, 1}, {928, 96, 96},
+        {40, 96, {}}, {940, 96, {}}, {colonna(9), 24, 10}};
+    // clang-format on
+    for (const auto& [x, n, atteso] : clic) EXPECT_EQ(sondaggio_da_colonna(x, n), atteso) << x;
 }

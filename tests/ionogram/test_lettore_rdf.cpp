@@ -1,113 +1,118 @@
-#include "ionogram/lettore_rdf.h"
+// The sounder's file, a row per good or bad file: what a window gets from it
+// (station, particular-case code, frequencies, every amplitude from the right
+// byte) or why it gets nothing, in the sentence that names the file. The
+// table runs with a decimal comma in the C locale: the header's numbers must
+// never go through it. Then the code written back, and the texts that name
+// an ionogram.
+
+#include "common/locale_virgola.h"
 #include "common/rdf_di_prova.h"
+#include "ionogram/lettore_rdf.h"
+#include "ionogram/titoli.h"
 
 #include <gtest/gtest.h>
 
 using namespace velaris;
 using prova::rdf_di_prova;
-using M = motivo_errore;
+using enum motivo_errore;
 
-constexpr auto principale = intestazione_corta::accettata;
-constexpr auto compagna = intestazione_corta::rifiutata;
+constexpr auto P = intestazione_corta::accettata; // the main window
+constexpr auto C = intestazione_corta::rifiutata; // the companion window
 
-TEST(LettoreRdf, AcceptedFilesAreReadFromTheRightByte) {
-    prova::cartella_temporanea cartella;
-    // File, window, 1-based position of cell (1,1), station and code read.
-    const struct {
-        const char* nome;
-        rdf_di_prova file;
-        intestazione_corta variante;
-        std::size_t primo_byte;
-        const char *stazione, *codice;
-    } casi[] = {
-        {"points, code", {.codice = "3a"}, principale, 198, "Ostrand", "3a"},
-        {"other separators", {.campi = " 1x000/20:000;0-050"}, principale, 198, "Ostrand", "xx"},
-        {"unknown station", {.stazione = "qx106"}, principale, 198, "XXXXXXXX", "xx"},
-        {"short header", {.a_capo_50 = true, .a_capo_197 = false}, principale, 51, "Coravento", ""},
-        {"companion: no short header", {.a_capo_50 = true}, compagna, 198, "Ostrand", "xx"},
+TEST(LettoreRdf, GoodAndBadFilesAndTheCodeWrittenBack) {
+    const prova::locale_con_virgola virgola;
+    if (!virgola.attivo()) GTEST_SKIP() << prova::locale_con_virgola::motivo;
+    prova::cartella_temporanea tmp;
+    std::filesystem::create_directory(tmp.percorso() / "cartella");
+    const std::string no = " is not a valid ionogram: size ";
+    // An accepted file: the byte of its cell [1][1], then station, code and
+    // number of frequencies (1 to 20 MHz by 0.05 are 381, whatever stands
+    // between the digits). A refused one: why, and what follows the file's
+    // name. A `record` of -1 names a path (in `campi`) with no file or a folder.
+    // clang-format off
+    const struct { rdf_di_prova file; intestazione_corta v; std::size_t primo;
+                   std::optional<motivo_errore> motivo; std::string atteso; } casi[] = {
+        {{.codice = "3a"}, P, 198, {}, "Ostrand|3a|381"},
+        {{.campi = "01,000 20,000 0,050"}, C, 198, {}, "Ostrand|xx|381"},
+        {{.campi = " 1x000/20:000;0-050", .stazione = "qx106"}, P, 198, {}, "XXXXXXXX|xx|381"},
+        {{.a_capo_50 = true, .a_capo_197 = false}, P, 51, {}, "Coravento||381"},
+        {{.a_capo_50 = true}, C, 198, {}, "Ostrand|xx|381"},
+        {{.campi = "00.000 32.766 0.001", .record = 32767}, P, 198, {}, "Ostrand|xx|32767"},
+        {{.campi = "mancante", .record = -1}, P, 0, file_mancante, " does not exist."},
+        {{.campi = "cartella", .record = -1}, P, 0, cartella, " is a folder, not a file."},
+        {{.record = 0}, P, 0, dimensione_errata,
+         no + "197 bytes leaves no room for amplitudes after the 197-byte header."},
+        {{.scarto = 1}, P, 0, dimensione_errata, no + "57348 bytes is not 197 + 150 x 381."},
+        {{.scarto = 150}, P, 0, dimensione_errata, no + "57497 bytes is not 197 + 150 x 381."},
+        {{.campi = "01.000 20.000 0.000"}, P, 0, passo_nullo, " gives a frequency step of 0 MHz."},
+        {{.a_capo_197 = false}, P, 0, intestazione_non_trovata,
+         " has no header: neither byte 50 nor byte 197 is a line feed."},
+        {{.a_capo_50 = true, .a_capo_197 = false}, C, 0, intestazione_non_trovata,
+         " has no header: byte 197 is not a line feed."},
+        {{.campi = "00.000 32.767 0.001", .record = 32768}, P, 0, troppe_frequenze,
+         " gives 32768 sounding frequencies, more than 32767."},
     };
-    for (const auto& caso : casi) {
-        SCOPED_TRACE(caso.nome);
-        const auto byte = caso.file.byte();
-        const auto letto = carica_rdf(cartella.scrivi("prova.rdf", byte), caso.variante);
+    // clang-format on
+    for (const auto& c : casi) {
+        const auto percorso = tmp.percorso() / (c.file.record < 0 ? c.file.campi : "prova.rdf");
+        SCOPED_TRACE(c.file.campi + " " + std::to_string(c.file.record) + " " + c.atteso);
+        const auto byte = c.file.record < 0 ? std::vector<unsigned char>() : c.file.byte();
+        if (c.file.record >= 0) prova::scrivi_file(percorso, byte);
+        const auto letto = carica_rdf(percorso, c.v);
+        EXPECT_TRUE(c.file.record < 0 || prova::contenuto_file(percorso) == byte) << "unchanged";
+        if (c.motivo) {
+            ASSERT_FALSE(letto);
+            EXPECT_EQ(letto.errore().motivo, *c.motivo);
+            EXPECT_EQ(letto.errore().messaggio,
+                      "The ionogram file \"" + percorso.string() + "\"" + c.atteso);
+            continue;
+        }
         ASSERT_TRUE(letto) << letto.errore().messaggio;
-        const dati_ionogramma& dati = letto->dati;
-        EXPECT_EQ(std::tuple(dati.frequenza_iniziale, dati.frequenza_finale, dati.passo_frequenza),
-                  std::tuple(1.0f, 20.0f, 0.05f));
-        ASSERT_EQ(dati.numero_frequenze, 381);
-        EXPECT_EQ(letto->stazione + "|" + letto->codice_caso_particolare,
-                  std::string(caso.stazione) + "|" + caso.codice);
-        // Every byte value occurs; 0..6 is the noise floor and reads as 0.
-        for (std::size_t k = 0; k < dati.ampiezze.size(); ++k) {
-            const int b = byte[caso.primo_byte - 1 + k];
-            ASSERT_EQ(dati.ampiezze[k], b > 6 ? b : 0) << "amplitude " << k;
+        const dati_ionogramma& d = letto->dati;
+        const std::string n = std::to_string(d.numero_frequenze);
+        EXPECT_EQ(letto->stazione + "|" + letto->codice_caso_particolare + "|" + n, c.atteso);
+        // Every byte value occurs among the amplitudes; 0 .. 6 is the noise floor and reads as 0.
+        ASSERT_EQ(d.ampiezze.size(), 150u * static_cast<std::size_t>(d.numero_frequenze));
+        for (std::size_t k = 0; k < d.ampiezze.size(); ++k) {
+            const int b = byte[c.primo - 1 + k];
+            ASSERT_EQ(d.ampiezze[k], b > 6 ? b : 0) << "amplitude " << k;
         }
     }
-}
-
-TEST(LettoreRdf, SizeDecidesAcceptanceAndTheFileIsLeftAlone) {
-    prova::cartella_temporanea cartella;
-    // 197 + 150 x 381 exactly, one byte more or less, exactly 197.
-    for (const rdf_di_prova& file : {rdf_di_prova{}, rdf_di_prova{.scarto = 1},
-                                     rdf_di_prova{.scarto = -1}, rdf_di_prova{.record = 0}}) {
-        const auto byte = file.byte();
-        SCOPED_TRACE(byte.size());
-        const auto percorso = cartella.scrivi("prova.rdf", byte);
-        const auto letto = carica_rdf(percorso, principale);
-        const bool giusta = byte.size() == 197 + 150 * 381;
-        ASSERT_EQ(static_cast<bool>(letto), giusta);
-        EXPECT_EQ(prova::contenuto_file(percorso), byte);
-        EXPECT_TRUE(giusta || letto.errore().motivo == M::dimensione_errata);
-        EXPECT_TRUE(file.scarto != 1 ||
-                    letto.errore().dettaglio == "size 57348 bytes is not 197 + 150 x 381.");
-    }
-    std::filesystem::create_directory(cartella.percorso() / "cartella.rdf");
-    for (const auto& [nome, motivo] : {std::pair{"mancante.rdf", M::file_mancante},
-                                       std::pair{"cartella.rdf", M::cartella}})
-        EXPECT_EQ(carica_rdf(cartella.percorso() / nome, principale).errore().motivo, motivo);
-}
-
-TEST(LettoreRdf, RunTimeErrorsNameTheFile) {
-    prova::cartella_temporanea cartella;
-    const struct { rdf_di_prova file; intestazione_corta variante; motivo_errore motivo; } casi[] = {
-        {{.campi = "01.000 20.000 0.000"}, principale, M::passo_nullo},
-        {{.a_capo_197 = false}, principale, M::intestazione_non_trovata},
-        {{.a_capo_50 = true, .a_capo_197 = false}, compagna, M::intestazione_non_trovata},
-        {{.campi = "99.E99 20.000 0.050"}, principale, M::intestazione_non_trovata}, // > float
-        {{.campi = "01.000 20.000 1.E-9"}, principale, M::troppe_frequenze},         // nfreq > 2^31
-        {{.campi = "01.000 20.000 1.E-6"}, principale, M::troppe_frequenze}, // 150 nfreq > 2^31
-        {{.campi = "00.000 32.767 0.001", .record = 32768}, principale, M::troppe_frequenze},
-    };
-    for (const auto& caso : casi) {
-        SCOPED_TRACE(&caso - casi);
-        const auto percorso = cartella.scrivi("prova.rdf", caso.file.byte());
-        const auto letto = carica_rdf(percorso, caso.variante);
-        ASSERT_FALSE(letto);
-        EXPECT_EQ(letto.errore().motivo, caso.motivo);
-        EXPECT_NE(letto.errore().messaggio.find(percorso.string()), std::string::npos);
-    }
-    // 32.766 / 0.001 + 1 = 32767 frequencies still fit the 16-bit loop.
-    const rdf_di_prova ultimo{.campi = "00.000 32.766 0.001", .record = 32767};
-    EXPECT_TRUE(carica_rdf(cartella.scrivi("prova.rdf", ultimo.byte()), principale));
-}
-
-TEST(LettoreRdf, ParticularCaseCodeGoesToBytes60And61Only) {
-    prova::cartella_temporanea cartella;
+    // The particular-case code goes to bytes 60-61 only: two characters as
+    // they are, any other length not at all.
     const auto originale = rdf_di_prova{}.byte();
-    // Two characters are written as they are; any other length writes nothing.
-    const std::string codici[] = {"3b", "xx", "", "011"};
-    for (std::size_t k = 0; k < std::size(codici); ++k) {
-        const auto percorso = cartella.scrivi("codice.rdf", originale);
-        scrittura_codice_caso_particolare(percorso, codici[k]);
+    for (const auto& [codice, dopo] : {std::pair{"3b", "3b"}, {"", "xx"}, {"011", "xx"}}) {
+        const auto percorso = tmp.scrivi("codice.rdf", originale);
+        scrittura_codice_caso_particolare(percorso, codice);
         auto atteso = originale;
-        if (k < 2) std::copy(codici[k].begin(), codici[k].end(), atteso.begin() + 59);
-        EXPECT_EQ(prova::contenuto_file(percorso), atteso) << codici[k];
+        std::copy(dopo, dopo + 2, atteso.begin() + 59);
+        EXPECT_EQ(prova::contenuto_file(percorso), atteso) << codice;
     }
-    // A folder, a missing file (not created) and a file without byte 61 raise.
-    std::filesystem::create_directory(cartella.percorso() / "cartella.rdf");
-    cartella.scrivi("corto.rdf", std::vector<unsigned char>(60, ' '));
-    for (const auto& nome : {"cartella.rdf", "mancante.rdf", "corto.rdf"})
-        EXPECT_THROW(scrittura_codice_caso_particolare(cartella.percorso() / nome, "xx"),
-                     errore_lettura) << nome;
-    EXPECT_FALSE(std::filesystem::exists(cartella.percorso() / "mancante.rdf"));
+    // A file without byte 61, and a missing one (never created), are refused.
+    tmp.scrivi("corto.rdf", std::vector<unsigned char>(60, ' '));
+    for (const auto& nome : {"corto.rdf", "mancante.rdf"})
+        EXPECT_THROW(scrittura_codice_caso_particolare(tmp.percorso() / nome, "xx"), errore_lettura)
+            << nome;
+    EXPECT_FALSE(std::filesystem::exists(tmp.percorso() / "mancante.rdf"));
+}
+
+TEST(Titoli, DateFromTheFileNameAndWindowTitle) {
+    // clang-format off
+    const std::pair<const char*, const char*> casi[] = {
+        {"QX106_2023272101500.rdf", "2023-September-29  10:15 [UT]"},
+        {"QX106_2024060120000.rdf", "2024-February-29  12:00 [UT]"}, // every fourth year is leap
+        {"QX106_2023060120000.rdf", "2023-March-1  12:00 [UT]"},
+        {"QX106_2023366101500.rdf", "2023-December-31  10:15 [UT]"}, // found in the leap column
+        {"QX106_2023000101500.rdf", "2023--  10:15 [UT]"},
+        {"QX106_20239E9101500.rdf", "2023--  10:15 [UT]"}, // beyond 16 bits
+        {"QX106_2023272ab1500.rdf", "2023-September-29  AB:15 [UT]"},
+        {"QX106_2023272101", "2023-September-29  10:1 [UT]"},
+    };
+    // clang-format on
+    for (const auto& [nome, atteso] : casi) EXPECT_EQ(data_ionogramma(nome), atteso) << nome;
+    // The step of an accepted file follows, with the decimal separator given.
+    const std::string titolo = "VELARIS - file: QX106_2023272101500.rdf * Ostrand * 2023-Sep";
+    EXPECT_EQ(titolo_finestra("QX106_2023272101500.rdf", "Ostrand", "2023-Sep", 0.05f, ','),
+              titolo + "  (sounding frequency step = 0,05 MHz)");
+    EXPECT_EQ(titolo_finestra("QX106_2023272101500.rdf", "Ostrand", "2023-Sep", {}, ','), titolo);
 }

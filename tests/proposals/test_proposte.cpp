@@ -1,7 +1,9 @@
-// The proposals on synthetic ionograms: each row draws a few traces of known
-// shape (a layer's trace climbs without bound toward its critical frequency
-// and comes down from above the one below it) and says which characteristics
-// must be proposed and where; every other one must get no proposal.
+// The proposals on synthetic ionograms, a row per ionogram: a few traces of
+// known shape, maybe disturbed, and where each characteristic must be
+// proposed (MHz or km); every other one must get none. A layer's trace climbs
+// without bound toward its critical frequency fc and comes down from above
+// the one below it (fc_sotto); its lowest virtual height, where h'E, h'F or
+// h'Es must be read, is worked out by hand from the shape.
 
 #include "proposals/proposte.h"
 
@@ -9,7 +11,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <map>
 #include <string>
 #include <vector>
@@ -20,136 +21,97 @@ namespace {
 
 constexpr double passo = 0.05; // 1 to 20 MHz, 381 records
 
+/// Records from `da` up to below `a` MHz at `base` km far from the critical
+/// frequencies; `x` MHz later for an extraordinary trace, `spessore` km of
+/// echo above the leading edge (the pulse), `salto` 2 for a second hop.
 struct traccia {
-    double da, a;        ///< records from `da` up to below `a`, MHz
-    double base;         ///< virtual height far from critical frequencies, km
-    double fc = 0;       ///< critical frequency it climbs toward (0: flat)
-    double fc_sotto = 0; ///< critical frequency of the layer below it (0: none)
-    int ampiezza = 200;
-    double spostamento = 0; ///< the extraordinary trace: the same, this much higher
-    int salto = 1;          ///< 2 for the second hop
+    double da, a, base, fc = 0, fc_sotto = 0, x = 0, spessore = 9;
+    int ampiezza = 200, salto = 1;
 
     double altezza(double f) const {
-        f -= spostamento;
-        double h = base;
-        if (fc > 0) h -= 30 * std::log(std::max(1e-12, 1 - f * f / (fc * fc)));
-        if (fc_sotto > 0) h -= 30 * std::log(std::max(1e-12, 1 - fc_sotto * fc_sotto / (f * f)));
-        return salto * h;
+        const auto salita = [](double r) { return -30 * std::log(std::max(1e-12, 1 - r * r)); };
+        f -= x;
+        return salto *
+               (base + (fc > 0 ? salita(f / fc) : 0) + (fc_sotto > 0 ? salita(fc_sotto / f) : 0));
     }
 };
 
-struct caso {
-    const char* nome;
-    std::vector<traccia> tracce;
-    std::map<std::string, double> attesi; ///< MHz or km where a proposal must be
-    bool disturbi = false;                ///< a broadcast carrier and scattered specks
-};
-
-dati_ionogramma ionogramma(const caso& c) {
+/// The records sweep the heights of their frequency bin, and the pulse's
+/// thickness above; `disturbo` adds its amplitude at record i, height cell j.
+dati_ionogramma ionogramma(const std::vector<traccia>& tracce, int (*disturbo)(int i, int j)) {
     dati_ionogramma d{1.0f, 20.0f, static_cast<float>(passo), 381, {}};
     d.azzeramento_ampiezze();
-    const auto riga = [](double h) { return (h - 85.5) / 4.5; }; // cell j is 85.5 + 4.5 j km
     for (int i = 1; i <= 381; ++i) {
         const double f = 1.0 + (i - 1) * passo;
-        for (const traccia& t : c.tracce) {
+        const auto metti = [&](int j, int a) {
+            d.cella(i, j) = std::max<std::int16_t>(d.cella(i, j), a);
+        };
+        for (const traccia& t : tracce) {
             if (f < t.da || f >= t.a) continue;
-            // The record spans the heights its frequency bin sweeps, and the
-            // pulse adds two cells above.
-            const double basso =
-                std::min({t.altezza(f - passo / 2), t.altezza(f), t.altezza(f + passo / 2)});
-            const double alto = std::max(t.altezza(f - passo / 2), t.altezza(f + passo / 2)) + 9;
-            for (int j = std::max(1, static_cast<int>(std::ceil(riga(basso))));
-                 j <= std::min(150.0, std::floor(riga(alto))); ++j)
-                d.cella(i, j) = static_cast<std::int16_t>(std::max<int>(d.cella(i, j), t.ampiezza));
+            const double h0 = t.altezza(f - passo / 2), h1 = t.altezza(f + passo / 2);
+            const double basso = std::min({h0, t.altezza(f), h1}),
+                         alto = std::max(h0, h1) + t.spessore;
+            for (int j = std::max(1.0, std::ceil((basso - 85.5) / 4.5));
+                 j <= (alto - 85.5) / 4.5 && j <= 150; ++j)
+                metti(j, t.ampiezza); // cell j is 85.5 + 4.5 j km
         }
-        for (int j = 1; c.disturbi && j <= 150; ++j) {
-            if (i == 41 && j % 3 != 0) d.cella(i, j) = 45;       // 3.0 MHz carrier
-            if ((i * 151 + j * 7) % 89 == 0) d.cella(i, j) = 30; // specks
-        }
+        for (int j = 1; disturbo && j <= 150; ++j) metti(j, disturbo(i, j));
     }
     return d;
 }
 
-/// The lowest virtual height a trace reaches over its records.
-double minimo(const traccia& t) {
-    double h = std::numeric_limits<double>::max();
-    for (double f = 1.0; f < 20.0; f += passo)
-        if (f >= t.da && f < t.a) h = std::min(h, t.altezza(f));
-    return h;
-}
-
-const traccia f_notte{1.6, 5.0, 250, 5.0};
-const traccia x_notte{2.3, 5.7, 240, 5.0, 0, 120, 0.7}; // starts lower than the o trace
-const traccia e_giorno{2.0, 3.0, 100, 3.0};
-const traccia f_giorno{3.0, 8.0, 220, 8.0, 3.0};
-const traccia f1{3.0, 4.4, 200, 4.4, 3.0};
-const traccia f2{4.4, 8.0, 240, 8.0, 4.4};
-const traccia es_notte{1.6, 3.5, 105, 0, 0, 220};
-
-const caso casi[] = {
-    {"nothing", {}, {}},
-    {"night F: its x trace is not foF2",
-     {f_notte, x_notte},
-     {{"fmin", 1.6}, {"hF", minimo(f_notte)}, {"foF2", 5.0}}},
-    {"night F without x trace", {f_notte}, {{"fmin", 1.6}, {"hF", minimo(f_notte)}, {"foF2", 5.0}}},
-    {"night F with second hop, carrier and specks",
-     {f_notte, x_notte, {1.6, 5.0, 250, 5.0, 0, 70, 0, 2}},
-     {{"fmin", 1.6}, {"hF", minimo(f_notte)}, {"foF2", 5.0}},
-     true},
-    {"day: E cusp, F down from above it",
-     {e_giorno, f_giorno},
-     {{"fmin", 2.0},
-      {"hE", minimo(e_giorno)},
-      {"foE", 3.0},
-      {"hF", minimo(f_giorno)},
-      {"foF2", 8.0}}},
-    {"day with F1 cusp",
-     {e_giorno, f1, f2},
-     {{"fmin", 2.0},
-      {"hE", minimo(e_giorno)},
-      {"foE", 3.0},
-      {"hF", minimo(f1)},
-      {"foF1", 4.4},
-      {"foF2", 8.0}}},
-    {"night sporadic E screening the F foot",
-     {es_notte, {1.6, 5.0, 250, 5.0, 0, 60}},
-     {{"fmin", 1.6}, {"foEs", 3.5}, {"hEs", minimo(es_notte)}, {"foF2", 5.0}}},
-    {"night sporadic E and its second hop below the F trace",
-     {{1.6, 2.5, 105, 0, 0, 220}, {1.6, 2.5, 105, 0, 0, 90, 0, 2}, {3.0, 5.0, 250, 5.0}},
-     {{"fmin", 1.6},
-      {"foEs", 2.5},
-      {"hEs", 105},
-      {"hF", minimo({3.0, 5.0, 250, 5.0})},
-      {"foF2", 5.0}}},
-};
-
-void PrintTo(const caso& c, std::ostream* os) {
-    *os << c.nome;
-}
-
-class Proposte : public testing::TestWithParam<caso> {};
-
-TEST_P(Proposte, SeesWhatIsThereAndProposesNothingElse) {
-    const caso& c = GetParam();
-    std::map<std::string, double> visti;
-    for (const proposta& p : proposte(ionogramma(c))) {
-        const bool altezza = p.chiave.front() == 'h';
-        visti[std::string(p.chiave)] = altezza ? 1.125 * p.punto.y + 85.5 : 0.025 * p.punto.x + 0.9;
-    }
-    for (const auto& [chiave, atteso] : c.attesi) {
-        ASSERT_TRUE(visti.count(chiave)) << chiave << " not proposed";
-        // One record of frequency; a cell of height and the rounding to a row.
-        EXPECT_NEAR(visti[chiave], atteso, chiave.front() == 'h' ? 5.7 : passo) << chiave;
-    }
-    for (const auto& [chiave, valore] : visti)
-        EXPECT_TRUE(c.attesi.count(chiave)) << chiave << " proposed at " << valore;
-}
-
-INSTANTIATE_TEST_SUITE_P(Tracce, Proposte, testing::ValuesIn(casi), [](const auto& info) {
-    std::string nome = info.param.nome;
-    std::replace_if(
-        nome.begin(), nome.end(), [](char c) { return !std::isalnum(c); }, '_');
-    return nome;
-});
-
 } // namespace
+
+TEST(Proposte, SeeWhatIsThereAndProposeNothingElse) {
+    // clang-format off
+    // Night F (o and x), day E and F, F1 and F2, night Es.
+    const traccia fn{1.6, 5.0, 250, 5.0}, xn{2.3, 5.7, 240, 5.0, 0, 0.7, 9, 120};
+    const traccia e{2.0, 3.0, 100, 3.0}, f{3.0, 8.0, 220, 8.0, 3.0};
+    const traccia f1{3.0, 4.4, 200, 4.4, 3.0}, f2{4.4, 8.0, 240, 8.0, 4.4};
+    const traccia es{1.6, 3.5, 105, 0, 0, 0, 9, 220}, es2{1.6, 2.5, 105, 0, 0, 0, 9, 220};
+    using attesi = std::map<std::string, double>;
+    const attesi notte{{"fmin", 1.6}, {"hF", 253.2}, {"foF2", 5.0}};
+    const attesi giorno{{"fmin", 2.0}, {"hE", 117.6}, {"foE", 3.0}, {"hF", 248.2}, {"foF2", 8.0}};
+    // A carrier as strong as the traces at 4.8 or 3.2 MHz; a weak one at 3.0 MHz
+    // and scattered specks.
+    const auto forte_48 = [](int i, int) { return i == 77 ? 200 : 0; };
+    const auto forte_32 = [](int i, int) { return i == 45 ? 200 : 0; };
+    const auto macchie = [](int i, int j) {
+        return i == 41 && j % 3 ? 45 : (i * 151 + j * 7) % 89 ? 0 : 30;
+    };
+    const struct { const char* nome; std::vector<traccia> tracce; attesi dove;
+                   int (*disturbo)(int, int) = nullptr; } casi[] = {
+        {"night F: its x trace is not foF2", {fn, xn}, notte},
+        {"night F alone: its trace is the ordinary one", {fn}, notte},
+        {"night F, second hop, weak carrier, specks", {fn, xn, {1.6, 5, 250, 5, 0, 0, 9, 70, 2}},
+         notte, macchie},
+        {"night F through a strong carrier near its top", {fn}, notte, forte_48},
+        {"range-spread night F", {{1.6, 5.0, 250, 5.0, 0, 0, 120}}, notte},
+        {"frequency-spread night F: no cusp, no foF2", {fn, {4.6, 5.6, 300, 0, 0, 0, 150}},
+         {{"fmin", 1.6}, {"hF", 253.2}}},
+        {"day: E cusp, F down from above it", {e, f}, giorno},
+        {"day with a record of the F trace lost to a carrier", {e, f}, giorno, forte_32},
+        {"day with F1 cusp", {e, f1, f2},
+         {{"fmin", 2.0}, {"hE", 117.6}, {"foE", 3.0}, {"hF", 268.7}, {"foF1", 4.4}, {"foF2", 8.0}}},
+        {"night Es screening the F foot", {es, {1.6, 5.0, 250, 5.0, 0, 0, 9, 60}},
+         {{"fmin", 1.6}, {"foEs", 3.5}, {"hEs", 105}, {"foF2", 5.0}}},
+        {"night Es and its second hop below the F trace",
+         {es2, {1.6, 2.5, 105, 0, 0, 0, 9, 90, 2}, {3.0, 5.0, 250, 5.0}},
+         {{"fmin", 1.6}, {"foEs", 2.5}, {"hEs", 105}, {"hF", 264.0}, {"foF2", 5.0}}},
+    };
+    // clang-format on
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        attesi visti;
+        for (const proposta& p : proposte(ionogramma(c.tracce, c.disturbo)))
+            visti[std::string(p.chiave)] =
+                p.chiave[0] == 'h' ? 1.125 * p.punto.y + 85.5 : 0.025 * p.punto.x + 0.9;
+        // Each where it must be, within a record of frequency, or a cell of
+        // height and the rounding to a row; none missing.
+        for (const auto& [chiave, valore] : visti)
+            EXPECT_NEAR(valore, c.dove.count(chiave) ? c.dove.at(chiave) : -1e9,
+                        chiave[0] == 'h' ? 5.7 : passo)
+                << chiave << " proposed";
+        EXPECT_EQ(visti.size(), c.dove.size());
+    }
+}

@@ -1,12 +1,12 @@
 #pragma once
 // What each fuzz target does with one input. The same functions serve the
-// libFuzzer programs of `make fuzz` and the seeded run of the suite
-// (test_fuzz), so a regression found by either is the same failure.
+// libFuzzer programs of `make fuzz` (fuzz_lettore.cpp) and the seeded run of
+// the suite (test_fuzz), so a regression found by either is the same failure.
 //
 // An input may make a reader refuse it in its own words (an errore_rdf, a
 // defect, a refused start): that is the program working. Anything else is a
 // finding: a crash, a sanitizer report, an exception of another kind, or a
-// promise of the readers' headers broken, which throws violazione.
+// promise of the readers' headers broken (controlla).
 
 #include <cstdint>
 #include <span>
@@ -14,10 +14,10 @@
 
 namespace velaris::fuzz {
 
-class violazione : public std::logic_error {
-public:
-    using std::logic_error::logic_error;
-};
+/// A broken promise is a finding: it throws, naming the promise.
+inline void controlla(bool condizione, const char* promessa) {
+    if (!condizione) throw std::logic_error(promessa);
+}
 
 using ingresso = std::span<const std::uint8_t>;
 
