@@ -233,6 +233,12 @@ void immagine::mostra_pulsanti_es(bool visibili) {
     m_controlli.es_giu->setVisible(visibili);
 }
 
+void immagine::mostra_proposta(const std::optional<punto_grafico>& punto,
+                               const std::string& testo) {
+    if (punto) m_pannello->disegna_proposta(*punto);
+    m_pannello->imposta_proposta(QString::fromStdString(testo));
+}
+
 bool immagine::controllo_attivo() const { return m_controlli.controllo_si->isChecked(); }
 
 void immagine::evidenzia(const std::vector<std::string_view>& caselle) {

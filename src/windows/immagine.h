@@ -83,6 +83,8 @@ private:
     void mostra_corrente(std::string_view chiave) override;
     void apri_casella(std::string_view casella, bool aperta) override;
     void mostra_pulsanti_es(bool visibili) override;
+    void mostra_proposta(const std::optional<punto_grafico>& punto,
+                         const std::string& testo) override;
     bool controllo_attivo() const override;
     void evidenzia(const std::vector<std::string_view>& caselle) override;
     std::string casella_con_fuoco() const override;
