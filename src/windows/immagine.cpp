@@ -14,10 +14,14 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 
 namespace velaris {
 
 namespace {
+
+// Where the View menu's proposal switch is kept (QSettings).
+const QString chiave_proposte = QStringLiteral("proposals");
 
 // Style of a box the failed check is about.
 constexpr const char* proprieta_evidenziata = "evidenziata";
@@ -48,6 +52,12 @@ immagine::immagine(stato_programma& stato, messaggi& messaggi, QWidget* parent)
     collega();
     collega_caselle();
     installa_anteprima_tasti();
+    // The operator's choice outlives the window: a preference of the
+    // desktop's, not a line of "setting.txt", which holds where the day
+    // stands.
+    const bool proposte = QSettings().value(chiave_proposte, true).toBool();
+    m_controlli.proposte->setChecked(proposte);
+    applica(m_sessione.mostra_proposte(proposte));
     adjustSize();
     setFixedSize(size());
     centra_sullo_schermo(this);
@@ -91,6 +101,7 @@ void immagine::collega() {
     connect(c.voci_menu.at("annulla_caso_particolare"), &QAction::triggered, this,
             [this] { applica(m_sessione.annulla_caso_particolare()); });
     connect(c.panoramica, &QAction::triggered, this, &immagine::panoramicaGiornoRichiesta);
+    connect(c.proposte, &QAction::triggered, this, &immagine::proposte_Click);
     connect(c.es_su, &QPushButton::clicked, this, [this] { applica(m_sessione.es_su()); });
     connect(c.es_giu, &QPushButton::clicked, this, [this] { applica(m_sessione.es_giu()); });
     connect(c.prima, &etichetta_cliccabile::cliccata, this,
@@ -179,6 +190,11 @@ void immagine::show_next_ionogram_Click() {
     m_compagna->esegui(operazione_compagna::mostra);
     // At the last sounding nothing opens: a window never shown goes again.
     if (!m_compagna->isVisible()) delete m_compagna;
+}
+
+void immagine::proposte_Click(bool attive) {
+    QSettings().setValue(chiave_proposte, attive);
+    applica(m_sessione.mostra_proposte(attive));
 }
 
 void immagine::closeEvent(QCloseEvent* evento) {

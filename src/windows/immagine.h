@@ -95,6 +95,7 @@ private:
     void premuto_sul_grafico(Qt::MouseButton pulsante, int x, int y);
     void puntatore_mosso(int x, int y);
     void show_next_ionogram_Click();
+    void proposte_Click(bool attive);
     void installa_anteprima_tasti(); // immagine_tastiera.cpp
 
     stato_programma& m_stato;
