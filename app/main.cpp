@@ -34,6 +34,9 @@ bool display_disponibile(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // The desktop's preferences (the View menu's switches) are kept under
+    // these names; setting.txt stays the day's alone.
+    QApplication::setOrganizationName("VELARIS");
     QApplication::setApplicationName("VELARIS");
     QApplication::setApplicationVersion(VELARIS_VERSION);
     QCommandLineParser opzioni;

@@ -153,6 +153,7 @@ public:
     void mostra_corrente(std::string_view) override {}
     void apri_casella(std::string_view, bool) override {}
     void mostra_pulsanti_es(bool) override {}
+    void mostra_proposta(const std::optional<punto_grafico>&, const std::string&) override {}
     bool controllo_attivo() const override { return false; }
     void evidenzia(const std::vector<std::string_view>&) override {}
     std::string casella_con_fuoco() const override { return {}; }

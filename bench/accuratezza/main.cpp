@@ -1,10 +1,12 @@
 // velaris-accuracy: the proposals for every sounding of the demo day, valued
 // as the boxes show them after accepting, against the model's own values
 // (velaris-demo --truth). Prints the accuracy table of docs/proposals.md and
-// what the day costs the operator in aimed clicks with and without them.
+// what the day costs the operator in keys and clicks with the proposals and
+// without them, walked through the main window's session (costo.h).
 
 #include "accettazione.h"
 #include "base/numeri.h"
+#include "costo.h"
 #include "ionogram/lettore_rdf.h"
 #include "proposals/proposte.h"
 #include "verita.h"
@@ -95,7 +97,6 @@ int main() {
     std::printf("| characteristic | within | target | soundings with it | within tolerance | "
                 "same, without Es | no proposal | wrong |\n");
     std::printf("|---|---|---|---|---|---|---|---|\n");
-    int clic = 0, tasti = 0;
     for (std::size_t k = 0; k < criteri.size(); ++k) {
         const conteggio& n = conti[k];
         std::printf("| %s | %s | %s | %d | %d (%s) | %d of %d (%s) | %d | %d (%s) |\n",
@@ -103,13 +104,30 @@ int main() {
                     n.con_strato, n.entro, percento(n.entro, n.con_strato).c_str(),
                     n.entro_senza_es, n.senza_es, percento(n.entro_senza_es, n.senza_es).c_str(),
                     n.nessuna, n.errate, percento(n.errate, sondaggi).c_str());
-        clic += n.con_strato;
-        tasti += n.entro;
     }
     std::printf("\nWrong: a proposal where the model has no such echo, or off by more than "
                 "twice the tolerance; share of all soundings.\n");
-    std::printf("Aimed clicks for these characteristics over the day: %d without proposals; "
-                "with them %d clicks and %d presses of the accepting key.\n",
-                clic, clic - tasti, tasti);
+
+    std::array<double, 8> tolleranze{};
+    for (std::size_t k = 0; k < criteri.size(); ++k) tolleranze[k] = criteri[k].tolleranza;
+    std::printf("\nThe operator's cost of the day, walked through the main window's session: "
+                "after each load foF2, then F1 down the list to each of these characteristics "
+                "the model has, a label click for one F1 went past, F3; a value is an aimed "
+                "click at the model's value, or Enter on a marker within the tolerance.\n\n");
+    std::printf("| proposals | F1 | F3 | label clicks | aimed clicks | Enter | keys | clicks | "
+                "all | values | beyond tolerance | soundings by keys alone |\n");
+    std::printf("|---|---|---|---|---|---|---|---|---|---|---|---|\n");
+    int diverse = 0;
+    for (const bool con : {false, true}) {
+        const costo_giornata c = costo_della_giornata(opzioni, con, tolleranze);
+        const int tasti = c.f1 + c.f3 + c.invio, clic = c.etichette + c.clic;
+        std::printf("| %s | %d | %d | %d | %d | %d | %d | %d | %d | %d | %d | %d |\n",
+                    con ? "on" : "off", c.f1, c.f3, c.etichette, c.clic, c.invio, tasti, clic,
+                    tasti + clic, c.valori, c.lontani, c.solo_tasti);
+        diverse = c.proposte_diverse;
+    }
+    std::printf("\nSoundings whose proposals on the plot's rescaled amplitudes differ from "
+                "those of the file as read, in value: %d.\n",
+                diverse);
     return 0;
 }

@@ -1,6 +1,7 @@
 // The main window's session: the load, the selection, the clicks and keys on
 // the plot, the particular cases, the Es types and the boxes. The moves are
-// in spostamento.cpp, Esc and the closing in uscita.cpp.
+// in spostamento.cpp, Esc and the closing in uscita.cpp, the proposals in
+// proposta_corrente.cpp.
 
 #include "sessione_principale.h"
 
@@ -38,6 +39,7 @@ void sessione_principale::carica_sondaggio() {
     // on: they go with it, whatever the next sounding's boxes hold.
     m_vista.evidenzia({});
     caricamento_ionogramma(m_stato, m_dati, m_vista.grafico(), m_vista, m_caselle, m_messaggi);
+    calcola_proposte();
 }
 
 void sessione_principale::fof2_corrente() {
@@ -73,6 +75,7 @@ void sessione_principale::applica_selezione(const esito_selezione& esito) {
     case ridisegno::nessuno:
         break;
     }
+    mostra_proposta();
 }
 
 void sessione_principale::selezione_tipi_es() {
@@ -164,6 +167,8 @@ esito_comando sessione_principale::tasto(tasto_tabella tasto, bool solo_ctrl, bo
         return seleziona("foF2");
     case tasto_tabella::esc:
         return esc();
+    case tasto_tabella::invio:
+        return accetta_proposta();
     case tasto_tabella::altro:
         break;
     }

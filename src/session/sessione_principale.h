@@ -2,23 +2,26 @@
 // The main window's session: what the main window knows while the operator
 // scales a day, in one object that is not a widget.
 //
-// It owns the ionogram shown, the current characteristic, the day/night
-// marker and the scaling state (the clicks and the MUF curve). The program
-// state (`stato_programma`: the session's time and files, the particular-case
-// code, whether an ionogram is shown) it holds by reference: the application
-// owns it, because the start window fills it and the companion window and the
-// day overview read it too. The boxes stay the one store of the scaled values
-// (`caselle_testo`); the operator is asked through `messaggi`; everything else
-// the window shows goes through `vista_principale`.
+// It owns the ionogram shown and its proposals, the current characteristic,
+// the day/night marker, the scaling state (the clicks and the MUF curve) and
+// whether proposals are shown. The program state (`stato_programma`: the
+// session's time and files, the particular-case code, whether an ionogram is
+// shown) it holds by reference: the application owns it, because the start
+// window fills it and the companion window and the day overview read it too.
+// The boxes stay the one store of the scaled values (`caselle_testo`); the
+// operator is asked through `messaggi`; everything else the window shows goes
+// through `vista_principale`.
 //
 // Every operator command is one call here and answers with one
 // `esito_comando`, which the window applies and nothing more. The commands
 // are in sessione_principale.cpp (load, selection, click, keys, particular
-// cases, Es types, boxes), spostamento.cpp (Previous, Next, a jump) and
-// uscita.cpp (Esc and the closing).
+// cases, Es types, boxes), spostamento.cpp (Previous, Next, a jump),
+// uscita.cpp (Esc and the closing) and proposta_corrente.cpp (the proposals:
+// shown, switched, accepted).
 
 #include "base/porte.h"
 #include "ionogram/dati_ionogramma.h"
+#include "proposals/proposte.h"
 #include "rules/lettere.h"
 #include "scaling/scalatura.h"
 #include "scaling/selezione.h"
@@ -27,15 +30,18 @@
 #include "session/vista_principale.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velaris {
 
 struct esito_caso_particolare;
 
 /// The keys of the main window's key table (Form_KeyDown). The window finds
-/// them, the digits and the backslash key by their place on the keyboard.
+/// them, the digits and the backslash key by their place on the keyboard;
+/// `invio` is either Enter key.
 enum class tasto_tabella {
     altro,
     su,
@@ -53,6 +59,7 @@ enum class tasto_tabella {
     spazio,
     backslash,
     esc,
+    invio,
 };
 
 /// What the window does once a command has run.
@@ -95,6 +102,16 @@ public:
     /// held, `tastierino` when the key comes from the numeric keypad (whose
     /// digits are none of the table's). See docs/day.md for the table.
     esito_comando tasto(tasto_tabella tasto, bool solo_ctrl, bool tastierino);
+
+    /// Enter: the proposal for the current characteristic accepted, which is
+    /// a left click at its point, with everything a click does. Nothing
+    /// without a proposal shown.
+    esito_comando accetta_proposta();
+    /// View > Show proposals: the proposal for the current characteristic is
+    /// shown (marker and status line) and Enter accepts it, or neither. On
+    /// until the window says otherwise.
+    esito_comando mostra_proposte(bool attive);
+    bool proposte_attive() const { return m_proposte_attive; }
 
     /// A particular case from the menu or F5 to F9 ("01" ... "06").
     esito_comando caso_particolare(std::string_view codice);
@@ -164,6 +181,13 @@ private:
                               std::int16_t numero);
     // uscita.cpp
     bool controlli_prima_di_lasciare(std::string_view testo_tipi_es);
+    // proposta_corrente.cpp
+    /// The proposals of the sounding just loaded: once per load.
+    void calcola_proposte();
+    /// The proposal for the current characteristic, when one is shown.
+    std::optional<proposta> proposta_corrente() const;
+    /// Its marker over the plot as it stands and its status line, or none.
+    void mostra_proposta();
 
     stato_programma& m_stato;
     caselle_testo& m_caselle;
@@ -173,6 +197,8 @@ private:
     std::string m_grandezza_corrente = "foF2";
     std::string m_giorno_notte = "d";
     scalatura m_scalatura;
+    std::vector<proposta> m_proposte; ///< of the ionogram shown; none without one
+    bool m_proposte_attive = true;
     bool m_lasciando = false;      ///< a way out runs: see lasciando_sondaggio
     bool m_salvata_da_esc = false; ///< Esc went through: the closing that follows asks nothing
 };

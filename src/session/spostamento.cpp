@@ -142,6 +142,9 @@ esito_comando sessione_principale::spostamento(bool segna_giorno_notte, esito_pa
         carica_sondaggio();
     } catch (const std::exception& e) {
         torna_indietro(m_stato, m_dati, m_vista, m_messaggi, lasciata, e.what());
+        // The plot shows the sounding left again, without its marker.
+        calcola_proposte();
+        mostra_proposta();
         return esito;
     }
     // The boxes are the window's own: writing "setting.txt" after them or

@@ -12,6 +12,7 @@
 #include "scaling/vista_scalatura.h"
 #include "session/caricamento.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,6 +37,14 @@ public:
     virtual void apri_casella(std::string_view casella, bool aperta) = 0;
     /// Shows or hides the buttons `Esup` and `Esdown`.
     virtual void mostra_pulsanti_es(bool visibili) = 0;
+
+    /// The proposal for the current characteristic: its marker drawn at
+    /// `punto` over the plot as it stands, and `testo` ("proposed: foF2
+    /// 7.4 MHz") in the status line after what that line says of the file.
+    /// None: no marker is drawn and the status line says nothing of a
+    /// proposal. A marker drawn before stays until the plot is redrawn.
+    virtual void mostra_proposta(const std::optional<punto_grafico>& punto,
+                                 const std::string& testo) = 0;
 
     /// `Option1` ("Yes"): the consistency check runs before every way out.
     virtual bool controllo_attivo() const = 0;

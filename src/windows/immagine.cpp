@@ -14,10 +14,14 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 
 namespace velaris {
 
 namespace {
+
+// Where the View menu's proposal switch is kept (QSettings).
+const QString chiave_proposte = QStringLiteral("proposals");
 
 // Style of a box the failed check is about.
 constexpr const char* proprieta_evidenziata = "evidenziata";
@@ -48,6 +52,12 @@ immagine::immagine(stato_programma& stato, messaggi& messaggi, QWidget* parent)
     collega();
     collega_caselle();
     installa_anteprima_tasti();
+    // The operator's choice outlives the window: a preference of the
+    // desktop's, not a line of "setting.txt", which holds where the day
+    // stands.
+    const bool proposte = QSettings().value(chiave_proposte, true).toBool();
+    m_controlli.proposte->setChecked(proposte);
+    applica(m_sessione.mostra_proposte(proposte));
     adjustSize();
     setFixedSize(size());
     centra_sullo_schermo(this);
@@ -91,6 +101,7 @@ void immagine::collega() {
     connect(c.voci_menu.at("annulla_caso_particolare"), &QAction::triggered, this,
             [this] { applica(m_sessione.annulla_caso_particolare()); });
     connect(c.panoramica, &QAction::triggered, this, &immagine::panoramicaGiornoRichiesta);
+    connect(c.proposte, &QAction::triggered, this, &immagine::proposte_Click);
     connect(c.es_su, &QPushButton::clicked, this, [this] { applica(m_sessione.es_su()); });
     connect(c.es_giu, &QPushButton::clicked, this, [this] { applica(m_sessione.es_giu()); });
     connect(c.prima, &etichetta_cliccabile::cliccata, this,
@@ -181,6 +192,11 @@ void immagine::show_next_ionogram_Click() {
     if (!m_compagna->isVisible()) delete m_compagna;
 }
 
+void immagine::proposte_Click(bool attive) {
+    QSettings().setValue(chiave_proposte, attive);
+    applica(m_sessione.mostra_proposte(attive));
+}
+
 void immagine::closeEvent(QCloseEvent* evento) {
     const esito_comando esito = m_sessione.chiusura();
     applica(esito);
@@ -231,6 +247,12 @@ void immagine::apri_casella(std::string_view casella, bool aperta) {
 void immagine::mostra_pulsanti_es(bool visibili) {
     m_controlli.es_su->setVisible(visibili);
     m_controlli.es_giu->setVisible(visibili);
+}
+
+void immagine::mostra_proposta(const std::optional<punto_grafico>& punto,
+                               const std::string& testo) {
+    if (punto) m_pannello->disegna_proposta(*punto);
+    m_pannello->imposta_proposta(QString::fromStdString(testo));
 }
 
 bool immagine::controllo_attivo() const { return m_controlli.controllo_si->isChecked(); }

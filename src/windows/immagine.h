@@ -83,6 +83,8 @@ private:
     void mostra_corrente(std::string_view chiave) override;
     void apri_casella(std::string_view casella, bool aperta) override;
     void mostra_pulsanti_es(bool visibili) override;
+    void mostra_proposta(const std::optional<punto_grafico>& punto,
+                         const std::string& testo) override;
     bool controllo_attivo() const override;
     void evidenzia(const std::vector<std::string_view>& caselle) override;
     std::string casella_con_fuoco() const override;
@@ -93,6 +95,7 @@ private:
     void premuto_sul_grafico(Qt::MouseButton pulsante, int x, int y);
     void puntatore_mosso(int x, int y);
     void show_next_ionogram_Click();
+    void proposte_Click(bool attive);
     void installa_anteprima_tasti(); // immagine_tastiera.cpp
 
     stato_programma& m_stato;

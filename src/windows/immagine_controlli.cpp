@@ -90,14 +90,20 @@ void crea_menu(QMainWindow& finestra, controlli_immagine& c) {
     voce(menu, "annulla_caso_particolare", "DELETE PARTICULAR CASE (F8)");
     voce(menu, "no_ionogramma", "NO IONOGRAM (F9)");
 
-    // Reached by its mnemonic (Alt+V, O) only: every key the window's key
-    // handler reads (Ctrl, the function keys, Esc, Space, the digits 1 to 4,
-    // the arrows, the backslash key) already does something to the scaling,
-    // and a chord beginning with one of them would do that first.
+    // Reached by their mnemonics (Alt+V, O and Alt+V, P) only: every key the
+    // window's key handler reads (Ctrl, the function keys, Esc, Space, the
+    // digits 1 to 4, the arrows, the backslash key, Enter) already does
+    // something to the scaling, and a chord beginning with one of them would
+    // do that first.
     QMenu* vista = finestra.menuBar()->addMenu(tr("&View"));
     vista->setObjectName("vista");
     c.panoramica = vista->addAction(tr("Day &overview"));
     c.panoramica->setObjectName("panoramica_giorno");
+    // Its accessible name is its text without the "&": "Show proposals".
+    c.proposte = vista->addAction(tr("Show &proposals"));
+    c.proposte->setObjectName("proposte");
+    c.proposte->setCheckable(true);
+    c.proposte->setChecked(true);
 }
 
 /// The headings over the table. Each ends where its column ends, so

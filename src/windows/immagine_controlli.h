@@ -33,6 +33,7 @@ struct controlli_immagine {
     /// The menu entries (and submenus) by their control names.
     std::map<std::string, QAction*, std::less<>> voci_menu;
     QAction* panoramica = nullptr;              ///< View > Day overview
+    QAction* proposte = nullptr;                ///< View > Show proposals (checkable)
     QLabel* lettura_frequenza = nullptr;        ///< Label1
     QLabel* lettura_altezza = nullptr;          ///< Label2
     QLabel* caso_particolare = nullptr;         ///< Label11

@@ -27,6 +27,10 @@ protected:
         if (destinatario == nullptr) destinatario = m_finestra;
         if (oggetto != destinatario || destinatario->window() != m_finestra) return false;
         const auto* tasto = static_cast<QKeyEvent*>(evento);
+        // Enter accepts a proposal once per press: held down, it would
+        // accept it again, and ask again whatever the click asked.
+        const bool invio = tasto->key() == Qt::Key_Return || tasto->key() == Qt::Key_Enter;
+        if (invio && tasto->isAutoRepeat()) return false;
         m_finestra->Form_KeyDown(tasto_della_tabella(tasto->key(), tasto->nativeScanCode(),
                                                      tasto->nativeVirtualKey(),
                                                      QGuiApplication::platformName().toStdString()),
@@ -78,6 +82,9 @@ tasto_tabella della_tabella(int tasto) {
         return tasto_tabella::backslash;
     case Qt::Key_Escape:
         return tasto_tabella::esc;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return tasto_tabella::invio;
     // F5 to F9 reach the window's own filter once no box has taken them
     // (filtro_caselle), whether or not their menu items are enabled.
     default:

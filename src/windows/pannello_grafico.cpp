@@ -3,6 +3,7 @@
 #include "display/curva_trasmissione.h"
 #include "display/disegno.h"
 #include "display/echi.h"
+#include "display/marcatore_proposta.h"
 #include "display/superficie.h"
 #include "windows/etichetta_valore.h"
 #include "windows/testo_qt.h"
@@ -59,8 +60,20 @@ void pannello_grafico::imposta_titolo(const std::string& titolo) {
 }
 
 void pannello_grafico::imposta_stato_file(const std::string& testo, const std::string& percorsi) {
-    mostra_valore(m_stato_file, QString::fromStdString(testo));
+    m_testo_file = QString::fromStdString(testo);
     m_stato_file->setToolTip(QString::fromStdString(percorsi));
+    mostra_stato();
+}
+
+void pannello_grafico::imposta_proposta(const QString& testo) {
+    m_testo_proposta = testo;
+    mostra_stato();
+}
+
+void pannello_grafico::mostra_stato() {
+    QString testo = m_testo_file;
+    if (!testo.isEmpty() && !m_testo_proposta.isEmpty()) testo += u'\n';
+    mostra_valore(m_stato_file, testo + m_testo_proposta);
 }
 
 char pannello_grafico::separatore_decimale() const { return separatore_decimale_sistema(); }
@@ -78,6 +91,11 @@ void pannello_grafico::ridisegna_grafico_vuoto() {
 
 void pannello_grafico::disegna_curva(const std::vector<punto_grafico>& vertici) {
     disegno_curva_trasmissione(m_immagine, m_geometria, vertici);
+    update();
+}
+
+void pannello_grafico::disegna_proposta(punto_grafico centro) {
+    disegno_marcatore_proposta(m_immagine, m_geometria, centro);
     update();
 }
 

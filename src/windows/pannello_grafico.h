@@ -2,7 +2,8 @@
 // The plot panel both windows share: the drawing surface, a widget that shows
 // a persistent QImage one to one, with the file status line in its top
 // margin. It is what every load of a window draws in (`vista_ionogramma`):
-// the plot, the status line and the window's title.
+// the plot, the status line and the window's title; the main window adds a
+// proposal's marker and its line.
 //
 // Nothing is drawn in paintEvent: drawing goes into the image (the display
 // library), so an uncovered window loses nothing.
@@ -49,6 +50,11 @@ public:
     void ridisegna_grafico_vuoto();
     /// The transmission curve over the plot as it stands.
     void disegna_curva(const std::vector<punto_grafico>& vertici);
+    /// The marker of a proposal over the plot as it stands.
+    void disegna_proposta(punto_grafico centro);
+    /// What the status line says of a proposal, on a line of its own after
+    /// what it says of the file; empty: nothing.
+    void imposta_proposta(const QString& testo);
 
 signals:
     /// The pointer moved to plot coordinates (x, y).
@@ -66,10 +72,13 @@ private:
     static QPoint pixel_sotto(const QMouseEvent* evento);
     /// The colour of the plot's labels: the window's highlighted text.
     QColor colore_testo() const;
+    /// The status line: the file's part, then the proposal's.
+    void mostra_stato();
 
     geometria_grafico m_geometria;
     QImage m_immagine;
     QLabel* m_stato_file = nullptr;
+    QString m_testo_file, m_testo_proposta;
 };
 
 } // namespace velaris

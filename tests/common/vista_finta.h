@@ -26,6 +26,8 @@ struct vista_finta : vista_principale, vista_ionogramma {
     std::vector<std::string> evidenziate;
     std::function<void(const std::string& lasciata)> al_cambio_fuoco;
     char separatore = '.';
+    std::optional<punto_grafico> marcatore; ///< where the proposal shown stands
+    std::string proposta;                   ///< and what the status line says of it
 
     void mostra_ionogramma(dati_ionogramma&) override {
         ++disegni;
@@ -56,6 +58,10 @@ struct vista_finta : vista_principale, vista_ionogramma {
     void mostra_corrente(std::string_view chiave) override { corrente = chiave; }
     void apri_casella(std::string_view, bool) override {}
     void mostra_pulsanti_es(bool visibili) override { pulsanti_es = visibili; }
+    void mostra_proposta(const std::optional<punto_grafico>& p, const std::string& t) override {
+        marcatore = p;
+        proposta = t;
+    }
     bool controllo_attivo() const override { return controllo; }
     void evidenzia(const std::vector<std::string_view>& caselle) override {
         evidenziate.assign(caselle.begin(), caselle.end());
