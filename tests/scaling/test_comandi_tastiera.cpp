@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <vector>
 
 using namespace velaris;
@@ -60,22 +59,14 @@ TEST(ComandiTastiera, F1TakesTheShortcutsOfTheNightAndOfAMissingE) {
 // Leaving h'Es with F1 proposes the Es types over what the box held (the
 // proposal's own rules are the selection's, tested with it).
 TEST(ComandiTastiera, F1OnHEsProposesTheEsTypes) {
-    struct caso {
-        std::map<std::string, std::string> caselle;
-        const char* tipi;
-    };
-    const caso casi[] = {
-        {{{"Text34", "A"}}, "L1"}, // even without foEs
-        {{{"Text4", "30"}, {"Text20", "E"}, {"Text35", "G"}}, "F1"},
-        {{{"Text4", "30"}, {"Text34", "S"}}, "X9"}, // foE's letter the only E entry
-    };
-    for (const caso& c : casi) {
-        caselle_finte caselle;
-        caselle.testi.insert(c.caselle.begin(), c.caselle.end());
-        caselle.imposta_testo("Text7", "X9");
+    // clang-format off
+    for (auto [prima, tipi] : {std::pair{"Text34=A", "L1"}, {"Text4=30 Text20=E Text35=G", "F1"},
+                               {"Text4=30 Text34=S", "X9"}}) { // foE's letter the only E entry
+        // clang-format on
+        auto caselle = prova::finestra(std::string(prima) + " Text7=X9");
         std::string giorno_notte = "d";
         EXPECT_EQ(grandezza_successiva("hEs", caselle, giorno_notte), "tipoEs");
-        EXPECT_EQ(caselle.testo("Text7"), c.tipi);
+        EXPECT_EQ(caselle.testo("Text7"), tipi) << prima;
     }
 }
 
@@ -184,26 +175,24 @@ TEST(Selezione, FoEsTellsNightFromDayByTheSixELayerBoxes) {
 
 // Selecting h'Es proposes an Es type from the E and Es boxes, never over one typed.
 TEST(Selezione, HEsProposesAnEsTypeFromTheEAndEsBoxes) {
-    const std::pair<std::vector<std::pair<std::string_view, std::string_view>>, const char*> casi[] = {
-        {{{"Text34", "A"}}, "L1"},
-        {{{"Text34", "A"}, {"Text3", "300"}, {"Text4", "40"}}, "C1"},
-        {{{"Text4", "40"}}, "F1"},
-        {{{"Text20", "E"}}, "F1"},                                   // a letter alone makes foEs present
-        {{{"Text4", "40"}, {"Text20", "E"}, {"Text35", "S"}}, "C1"}, // "ES" skips F1
-        {{{"Text4", "40"}, {"Text3", "310"}, {"Text34", "A"}}, "C1"},
-        {{{"Text4", "40"}, {"Text2", "105"}, {"Text34", "B"}}, "C1"},
-        {{{"Text4", "40"}, {"Text18", "A"}, {"Text34", "B"}}, "C1"},
-        {{{"Text4", "40"}, {"Text20", "E"}, {"Text35", "G"}}, "F1"},
-        {{{"Text4", "40"}, {"Text20", "E"}, {"Text35", "G"}, {"Text3", "300"}}, ""}, // EG: no C1
-        {{{"Text4", "40"}, {"Text34", "B"}}, ""}, // only foE's d.l.: neither F1 nor C1
-        {{{"Text2", "105"}}, ""},                 // no foEs: nothing to type
-        {{{"Text4", "40"}, {"Text7", "C2"}}, "C2"},
+    const std::pair<const char*, const char*> casi[] = {
+        {"Text34=A", "L1"},
+        {"Text34=A Text3=300 Text4=40", "C1"},
+        {"Text4=40", "F1"},
+        {"Text20=E", "F1"},                       // a letter alone makes foEs present
+        {"Text4=40 Text20=E Text35=S", "C1"},     // "ES" skips F1
+        {"Text4=40 Text2=105 Text34=B", "C1"},
+        {"Text4=40 Text18=A Text34=B", "C1"},
+        {"Text4=40 Text20=E Text35=G", "F1"},
+        {"Text4=40 Text20=E Text35=G Text3=300", ""}, // EG: no C1
+        {"Text4=40 Text34=B", ""},                // only foE's d.l.: neither F1 nor C1
+        {"Text2=105", ""},                        // no foEs: nothing to type
+        {"Text4=40 Text7=C2", "C2"},
     };
     for (const auto& [prima, atteso] : casi) {
-        caselle_finte caselle;
-        for (const auto& [nome, testo] : prima) caselle.imposta_testo(nome, testo);
+        auto caselle = prova::finestra(prima);
         std::string giorno_notte = "d";
         seleziona_grandezza("hEs", caselle, giorno_notte, true);
-        EXPECT_EQ(caselle.testo("Text7"), atteso) << prima.size() << " boxes, " << prima.back().first;
+        EXPECT_EQ(caselle.testo("Text7"), atteso) << prima;
     }
 }
