@@ -2,7 +2,6 @@
 // first move of a selection, the key moves with their clamps, messages and
 // searches, and the curve handed to the window.
 
-#include "common/curva_attesa.h"
 #include "common/fakes.h"
 #include "common/vista_finta.h"
 #include "scaling/curva_trasmissione.h"
@@ -121,15 +120,22 @@ TEST(Muf, KeyMovesBeyondTheLimitsAreCorrectedWithAMessage) {
     }
 }
 
+// f(h) = MUF cos i / 1.114 with i = atan(sin 0.235 / (1 + h / 6371 - cos 0.235)),
+// from the first height of 99 + 1.125 n km past column 1 (at most 396 km) up
+// to 756 km, columns below 760; column Int((f - 0.925) / 0.025), row
+// Int((h - 86.625) / 1.125). The vertices below were worked out from it by hand.
 TEST(CurvaTrasmissione, VerticesFollowTheFormula) {
     EXPECT_NEAR(stima_secante(7.5f, 299.25f), 27.43, 0.005);
-    for (const float muf : {3.0f, 3.1f, 7.5f, 15.1f, 27.5f, 44.4f, 70.0f}) {
-        std::vector<std::pair<int, int>> coppie;
-        for (const auto& p : punti_curva_trasmissione(muf)) coppie.emplace_back(p.x, p.y);
-        EXPECT_EQ(coppie, prova::vertici_curva_attesi(muf)) << muf;
+    const struct { float muf; std::size_t quanti; punto_grafico primo, terzo, ultimo; } casi[] = {
+        {27.5f, 586, {142, 11}, {143, 12}, {487, 595}}, // from the first height searched
+        {7.5f, 586, {11, 11}, {12, 12}, {106, 595}},
+        {3.0f, 321, {1, 276}, {1, 277}, {20, 595}}, // column 1 up to 396 km: one step past
+        {70.0f, 199, {419, 11}, {421, 12}, {759, 208}}, // cut where it leaves the plot
+    };
+    for (const auto& c : casi) {
+        const auto punti = punti_curva_trasmissione(c.muf);
+        ASSERT_EQ(punti.size(), c.quanti) << c.muf;
+        EXPECT_TRUE(punti[0] == c.primo && punti[1] == c.primo && punti[2] == c.terzo &&
+                    punti.back() == c.ultimo) << c.muf;
     }
-    // 27.5 MHz starts at the first height searched, 99 km (row 11), column 142;
-    // 3.0 MHz never leaves column 1 up to 396 km and starts one step past it.
-    EXPECT_EQ(punti_curva_trasmissione(27.5f).front(), (punto_grafico{142, 11}));
-    EXPECT_EQ(punti_curva_trasmissione(3.0f).front(), (punto_grafico{1, 276}));
 }
