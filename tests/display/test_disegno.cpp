@@ -212,6 +212,21 @@ TEST(Panoramica, MarksBandStatusStripAndClicks) {
                     immagine.pixel(colonna(3), y) == qRgb(220, 220, 220) &&
                     immagine.pixel(colonna(4), y) == qRgb(255, 255, 255))
             << y;
+    // The M factors right of the MUF panel stand on its grid rows: each run of
+    // rows holding text is centred within 2 rows of a grid line or the frame.
+    int righe_testo = 0;
+    for (int y = 533, inizio = -1; y <= 722; ++y) {
+        bool testo = false;
+        for (int x = 934; x <= 968; ++x) testo = testo || qRed(immagine.pixel(x, y)) < 160;
+        if (testo && inizio < 0) inizio = y;
+        if (testo || inizio < 0) continue;
+        bool su_riga = false;
+        for (int r = (inizio + y - 1) / 2 - 2; r <= (inizio + y - 1) / 2 + 2; ++r)
+            su_riga = su_riga || qRed(immagine.pixel(927, r)) != 255;
+        EXPECT_TRUE(su_riga) << "text on rows " << inizio << " to " << y - 1;
+        inizio = -1, ++righe_testo;
+    }
+    EXPECT_GE(righe_testo, 3);
     // A click picks the nearest sounding of 96 (or 24); none off the day.
     // clang-format off
     const std::tuple<int, int, std::optional<int>> clic[] = {
