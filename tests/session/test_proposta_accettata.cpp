@@ -3,7 +3,6 @@
 // box. The proposer itself is tests/proposals.
 
 #include "common/banco_sessione.h"
-#include "common/sessione_di_prova.h"
 
 #include <gtest/gtest.h>
 
@@ -36,7 +35,7 @@ protected:
         for (int i = 13; i <= 90; ++i)
             for (int j = i <= 50 ? 4 : i <= 84 ? 36 : 36 + (i - 84) * 3, k = 0; k < 3; ++j, ++k)
                 byte[197 + (i - 1) * 150 + j - 1] = 200;
-        prova::scrivi_file(prova::file_ionogramma_0745(stato), byte);
+        prova::scrivi_file(prova::file_ionogramma(stato, 7, 45), byte);
         sessione.carica();
     }
 };

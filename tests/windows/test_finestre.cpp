@@ -7,7 +7,6 @@
 // companion and the day overview do their part.
 
 #include "common/giornata_di_prova.h"
-#include "common/sessione_di_prova.h"
 #include "display/geometria_grafico.h"
 #include "session/file_risultati.h"
 #include "windows/applicazione.h"
@@ -314,7 +313,7 @@ private slots:
     }
 
     void withoutAnIonogramTheStatusLineSaysWhy() {
-        std::filesystem::remove(prova::file_ionogramma_0745(m_stato));
+        std::filesystem::remove(prova::file_ionogramma(m_stato, 7, 45));
         apri();
         for (QAction* a : c<QMenu>("casi_particolari")->actions())
             QVERIFY(a->objectName().isEmpty() ||
@@ -323,7 +322,7 @@ private slots:
         QVERIFY(!stato->text().isEmpty() && stato->sizeHint().width() <= stato->width());
         QCOMPARE(letto("stato_file"), stato->text());
         QCOMPARE(stato->toolTip(),
-                 QString::fromStdString(prova::file_ionogramma_0745(m_stato).string()));
+                 QString::fromStdString(prova::file_ionogramma(m_stato, 7, 45).string()));
         scrivi("Text1", "15");
         clic("Text7");
         premi(Qt::Key_F6); // the function keys work whatever the menu
