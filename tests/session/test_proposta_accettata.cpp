@@ -28,7 +28,6 @@ const caso casi[] = {
 class PropostaAccettata : public ::testing::TestWithParam<caso>, protected prova::banco_sessione {
 protected:
     void SetUp() override {
-        prova::prepara_sessione(stato, cartella.percorso());
         std::vector<unsigned char> byte = prova::rdf_di_prova{}.byte();
         std::fill(byte.begin() + 197, byte.end(), 0);
         // Es up to record 50, then F, climbing 13.5 km a record at its end.
