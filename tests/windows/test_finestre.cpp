@@ -23,7 +23,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QMenu>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
@@ -126,9 +125,7 @@ private slots:
         std::ofstream(prova::file_impostazioni(m_stato)) << prova::impostazioni_attese(7, 45, 32);
         for (auto [h, m] : {std::pair{7, 30}, {7, 45}, {8, 0}})
             prova::scrivi_ionogramma(m_stato, h, m);
-        prova::caselle_finte alle_8;
-        alle_8.imposta_testo("Text13", "61");
-        scrittura_record(m_stato.sessione.file_risultati, 33, composizione_record(alle_8, 8, 0));
+        prova::scrivi_record(m_stato, 33, {{"Text13", "61"}});
     }
 
     void cleanup() {
