@@ -259,6 +259,7 @@ private slots:
             {Qt::Key_Dollar, 13, 0, "xcb", Qt::Key_4}, // Shift+4, US
             {Qt::Key_Asterisk, 51, 0, "xcb", Qt::Key_Backslash},
             {Qt::Key_1, 87, 0, "xcb", Qt::Key_unknown},         // keypad
+            {Qt::Key_4, 83, 0, "xcb", Qt::Key_unknown},         // keypad, the last digit
             {Qt::Key_Backslash, 94, 0, "xcb", Qt::Key_unknown}, // ISO key beside Shift
             {Qt::Key_Ampersand, 0x02, 0, "windows", Qt::Key_1},
             {Qt::Key_Ampersand, 0, 0x12, "cocoa", Qt::Key_1},
