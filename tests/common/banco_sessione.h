@@ -1,12 +1,11 @@
 #pragma once
 // The main window's session object over the in-memory ports, in a temporary
-// working folder that holds the session of sessione_di_prova (05-03-2023 at
+// working folder that holds the session of giornata_di_prova (05-03-2023 at
 // 07:45, interval 15), its blank results file and its "setting.txt": the
 // bench the session-level suites build on.
 
 #include "common/fakes.h"
 #include "common/giornata_di_prova.h"
-#include "common/sessione_di_prova.h"
 #include "common/vista_finta.h"
 #include "session/sessione_principale.h"
 #include "session/spostamento.h"

@@ -1,7 +1,7 @@
 #pragma once
-// A day to move through: the session of sessione_di_prova (05-03-2023,
-// interval 15, at 07:45) with ionogram files and results records for the
-// soundings a test asks for.
+// A day to move through: a session on 05-03-2023 at 07:45, interval 15
+// (ionogram 32), in a folder of its own with a blank results file of the day,
+// and ionogram files and results records for the soundings a test asks for.
 
 #include "common/fakes.h"
 #include "common/rdf_di_prova.h"
@@ -13,6 +13,10 @@
 #include <string>
 
 namespace velaris::prova {
+
+/// Fills `stato` for that session with `cartella` as working folder, creates
+/// its ionograms folder and the 96 blank records of the day.
+void prepara_sessione(stato_programma& stato, const std::filesystem::path& cartella);
 
 /// Path of the session day's ionogram file at ora:minuti.
 std::filesystem::path file_ionogramma(const stato_programma& stato, int ora, int minuti);

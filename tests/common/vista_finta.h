@@ -14,15 +14,15 @@
 namespace velaris::prova {
 
 struct vista_finta : vista_principale, vista_ionogramma {
-    std::string titolo, caso_particolare = "unchanged", stato_file, percorsi;
-    int disegni = 0, vuoti = 0;
+    std::string titolo, caso_particolare = "unchanged", stato_file;
+    int disegni = 0;
     std::optional<bool> tutti_i_casi;
     std::function<void()> al_disegno;
     /// "ionogramma+pulisci", "ionogramma", "vuoto", "curva", in order.
     std::vector<std::string> chiamate;
     std::vector<punto_grafico> ultima_curva;
     std::string corrente, fuoco;
-    bool pulsanti_es = false, controllo = false;
+    bool controllo = false;
     std::vector<std::string> evidenziate;
     std::function<void(const std::string& lasciata)> al_cambio_fuoco;
     char separatore = '.';
@@ -34,16 +34,12 @@ struct vista_finta : vista_principale, vista_ionogramma {
         if (al_disegno) al_disegno();
     }
     void mostra_grafico_vuoto() override {
-        ++vuoti;
         if (al_disegno) al_disegno();
     }
     void imposta_titolo(const std::string& t) override { titolo = t; }
     void abilita_casi_particolari(bool tutti) override { tutti_i_casi = tutti; }
     void imposta_caso_particolare(const std::string& d) override { caso_particolare = d; }
-    void imposta_stato_file(const std::string& t, const std::string& p) override {
-        stato_file = t;
-        percorsi = p;
-    }
+    void imposta_stato_file(const std::string& t, const std::string&) override { stato_file = t; }
     char separatore_decimale() const override { return separatore; }
 
     vista_ionogramma& grafico() override { return *this; }
@@ -57,7 +53,7 @@ struct vista_finta : vista_principale, vista_ionogramma {
     void ridisegna_grafico_vuoto() override { chiamate.push_back("vuoto"); }
     void mostra_corrente(std::string_view chiave) override { corrente = chiave; }
     void apri_casella(std::string_view, bool) override {}
-    void mostra_pulsanti_es(bool visibili) override { pulsanti_es = visibili; }
+    void mostra_pulsanti_es(bool) override {}
     void mostra_proposta(const std::optional<punto_grafico>& p, const std::string& t) override {
         marcatore = p;
         proposta = t;

@@ -3,7 +3,6 @@
 // box. The proposer itself is tests/proposals.
 
 #include "common/banco_sessione.h"
-#include "common/sessione_di_prova.h"
 
 #include <gtest/gtest.h>
 
@@ -29,14 +28,13 @@ const caso casi[] = {
 class PropostaAccettata : public ::testing::TestWithParam<caso>, protected prova::banco_sessione {
 protected:
     void SetUp() override {
-        prova::prepara_sessione(stato, cartella.percorso());
         std::vector<unsigned char> byte = prova::rdf_di_prova{}.byte();
         std::fill(byte.begin() + 197, byte.end(), 0);
         // Es up to record 50, then F, climbing 13.5 km a record at its end.
         for (int i = 13; i <= 90; ++i)
             for (int j = i <= 50 ? 4 : i <= 84 ? 36 : 36 + (i - 84) * 3, k = 0; k < 3; ++j, ++k)
                 byte[197 + (i - 1) * 150 + j - 1] = 200;
-        prova::scrivi_file(prova::file_ionogramma_0745(stato), byte);
+        prova::scrivi_file(prova::file_ionogramma(stato, 7, 45), byte);
         sessione.carica();
     }
 };

@@ -208,9 +208,8 @@ class TestEventiCasuali : public QObject {
         // Files around the start and at the ends of the day, with gaps; one
         // too short, one with a code already set, a folder in place of a file.
         for (int k : {1, 2, 28, 29, 30, 31, 32, 33, 35, 37, 38, 48, 95, 96}) {
-            prova::rdf_di_prova rdf;
-            rdf.scarto = k == 35 ? -1 : 0;
-            rdf.codice = k == 30 ? "05" : "xx";
+            const prova::rdf_di_prova rdf{.codice = k == 30 ? "05" : "xx",
+                                          .scarto = k == 35 ? -1 : 0};
             prova::scrivi_file(ionogramma(k), rdf.byte());
             m_ionogrammi[k] = prova::testo_file(ionogramma(k));
         }

@@ -7,7 +7,6 @@
 // companion and the day overview do their part.
 
 #include "common/giornata_di_prova.h"
-#include "common/sessione_di_prova.h"
 #include "display/geometria_grafico.h"
 #include "session/file_risultati.h"
 #include "windows/applicazione.h"
@@ -24,7 +23,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QMenu>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
@@ -127,9 +125,7 @@ private slots:
         std::ofstream(prova::file_impostazioni(m_stato)) << prova::impostazioni_attese(7, 45, 32);
         for (auto [h, m] : {std::pair{7, 30}, {7, 45}, {8, 0}})
             prova::scrivi_ionogramma(m_stato, h, m);
-        prova::caselle_finte alle_8;
-        alle_8.imposta_testo("Text13", "61");
-        scrittura_record(m_stato.sessione.file_risultati, 33, composizione_record(alle_8, 8, 0));
+        prova::scrivi_record(m_stato, 33, {{"Text13", "61"}});
     }
 
     void cleanup() {
@@ -263,6 +259,7 @@ private slots:
             {Qt::Key_Dollar, 13, 0, "xcb", Qt::Key_4}, // Shift+4, US
             {Qt::Key_Asterisk, 51, 0, "xcb", Qt::Key_Backslash},
             {Qt::Key_1, 87, 0, "xcb", Qt::Key_unknown},         // keypad
+            {Qt::Key_4, 83, 0, "xcb", Qt::Key_unknown},         // keypad, the last digit
             {Qt::Key_Backslash, 94, 0, "xcb", Qt::Key_unknown}, // ISO key beside Shift
             {Qt::Key_Ampersand, 0x02, 0, "windows", Qt::Key_1},
             {Qt::Key_Ampersand, 0, 0x12, "cocoa", Qt::Key_1},
@@ -314,7 +311,7 @@ private slots:
     }
 
     void withoutAnIonogramTheStatusLineSaysWhy() {
-        std::filesystem::remove(prova::file_ionogramma_0745(m_stato));
+        std::filesystem::remove(prova::file_ionogramma(m_stato, 7, 45));
         apri();
         for (QAction* a : c<QMenu>("casi_particolari")->actions())
             QVERIFY(a->objectName().isEmpty() ||
@@ -323,7 +320,7 @@ private slots:
         QVERIFY(!stato->text().isEmpty() && stato->sizeHint().width() <= stato->width());
         QCOMPARE(letto("stato_file"), stato->text());
         QCOMPARE(stato->toolTip(),
-                 QString::fromStdString(prova::file_ionogramma_0745(m_stato).string()));
+                 QString::fromStdString(prova::file_ionogramma(m_stato, 7, 45).string()));
         scrivi("Text1", "15");
         clic("Text7");
         premi(Qt::Key_F6); // the function keys work whatever the menu

@@ -1,10 +1,7 @@
-// The session of 05-03-2023 at 07:45 and its day (sessione_di_prova.h,
-// giornata_di_prova.h).
+// The session of 05-03-2023 at 07:45 and its day.
 
-#include "common/sessione_di_prova.h"
-
-#include "base/numeri.h"
 #include "common/giornata_di_prova.h"
+#include "base/numeri.h"
 #include "session/file_risultati.h"
 
 #include <fstream>
@@ -24,10 +21,6 @@ void prepara_sessione(stato_programma& stato, const std::filesystem::path& carte
     s.file_risultati = s.cartella_ionogrammi / "QX106_05032023_15.txt";
     std::ofstream risultati(s.file_risultati, std::ios::binary);
     for (int k = 0; k < 96; ++k) risultati << record_vuoto();
-}
-
-std::filesystem::path file_ionogramma_0745(const stato_programma& stato) {
-    return file_ionogramma(stato, 7, 45);
 }
 
 std::filesystem::path file_ionogramma(const stato_programma& stato, int ora, int minuti) {
