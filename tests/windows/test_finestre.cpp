@@ -319,6 +319,7 @@ private slots:
         auto* stato = c<QLabel>("stato_file");
         QVERIFY(!stato->text().isEmpty() && stato->sizeHint().width() <= stato->width());
         QCOMPARE(letto("stato_file"), stato->text());
+        QCOMPARE(stato->palette().color(QPalette::WindowText), QColor(Qt::yellow)); // on blue
         QCOMPARE(stato->toolTip(),
                  QString::fromStdString(prova::file_ionogramma(m_stato, 7, 45).string()));
         scrivi("Text1", "15");
