@@ -14,6 +14,7 @@
 #include "session/sessione_principale.h"
 #include "session/spostamento.h"
 #include "session/stato_programma.h"
+#include "vista_muta.h"
 #include "windows/immagine.h"
 
 #include <QApplication>
@@ -129,7 +130,7 @@ BENCHMARK(BM_ScritturaRecord)->Unit(benchmark::kMicrosecond);
 namespace {
 
 /// The main window's drawing without the window; the rest of its port does nothing.
-class vista_immagine : public vista_principale, public vista_ionogramma {
+class vista_immagine : public vista_muta {
 public:
     QImage superficie = crea_superficie(geometria_grafico::finestra_principale());
     void mostra_ionogramma(dati_ionogramma& dati) override {
@@ -141,23 +142,6 @@ public:
         pulisci_superficie(superficie);
         disegno_grafico_vuoto(superficie, geometria_grafico::finestra_principale(), Qt::white);
     }
-    void imposta_titolo(const std::string&) override {}
-    void imposta_stato_file(const std::string&, const std::string&) override {}
-    char separatore_decimale() const override { return '.'; }
-    vista_ionogramma& grafico() override { return *this; }
-    void abilita_casi_particolari(bool) override {}
-    void imposta_caso_particolare(const std::string&) override {}
-    void ridisegna_ionogramma(bool) override {}
-    void disegna_curva_trasmissione(const std::vector<punto_grafico>&) override {}
-    void ridisegna_grafico_vuoto() override {}
-    void mostra_corrente(std::string_view) override {}
-    void apri_casella(std::string_view, bool) override {}
-    void mostra_pulsanti_es(bool) override {}
-    void mostra_proposta(const std::optional<punto_grafico>&, const std::string&) override {}
-    bool controllo_attivo() const override { return false; }
-    void evidenzia(const std::vector<std::string_view>&) override {}
-    std::string casella_con_fuoco() const override { return {}; }
-    void metti_fuoco(std::string_view) override {}
 };
 
 // The same move without widgets: what the sequence itself costs.

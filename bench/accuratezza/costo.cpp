@@ -11,6 +11,7 @@
 #include "session/avvio_sessione.h"
 #include "session/sessione_principale.h"
 #include "verita.h"
+#include "vista_muta.h"
 
 #include <algorithm>
 #include <cmath>
@@ -28,31 +29,14 @@ namespace fs = std::filesystem;
 /// The window as the walk needs it: the ionogram rescaled as the plot
 /// rescales it, so that the proposals are the window's own, and the marker
 /// the operator looks at; nothing else is shown.
-class vista_senza_finestra : public vista_principale, public vista_ionogramma {
+class vista_senza_finestra : public vista_muta {
 public:
     std::optional<punto_grafico> marcatore;
 
     void mostra_ionogramma(dati_ionogramma& dati) override { normalizzazione_ampiezze(dati); }
-    void mostra_grafico_vuoto() override {}
-    void imposta_titolo(const std::string&) override {}
-    void imposta_stato_file(const std::string&, const std::string&) override {}
-    char separatore_decimale() const override { return '.'; }
-    vista_ionogramma& grafico() override { return *this; }
-    void abilita_casi_particolari(bool) override {}
-    void imposta_caso_particolare(const std::string&) override {}
-    void ridisegna_ionogramma(bool) override {}
-    void disegna_curva_trasmissione(const std::vector<punto_grafico>&) override {}
-    void ridisegna_grafico_vuoto() override {}
-    void mostra_corrente(std::string_view) override {}
-    void apri_casella(std::string_view, bool) override {}
-    void mostra_pulsanti_es(bool) override {}
     void mostra_proposta(const std::optional<punto_grafico>& punto, const std::string&) override {
         marcatore = punto;
     }
-    bool controllo_attivo() const override { return false; }
-    void evidenzia(const std::vector<std::string_view>&) override {}
-    std::string casella_con_fuoco() const override { return {}; }
-    void metti_fuoco(std::string_view) override {}
 };
 
 /// A folder of its own for the day, gone with the walk.
