@@ -72,10 +72,11 @@ TEST(Proposte, SeeWhatIsThereAndProposeNothingElse) {
     using attesi = std::map<std::string, double>;
     const attesi notte{{"fmin", 1.6}, {"hF", 253.2}, {"foF2", 5.0}};
     const attesi giorno{{"fmin", 2.0}, {"hE", 117.6}, {"foE", 3.0}, {"hF", 248.2}, {"foF2", 8.0}};
-    // A carrier as strong as the traces at 4.8 or 3.2 MHz; a weak one at 3.0 MHz
-    // and scattered specks.
-    const auto forte_48 = [](int i, int) { return i == 77 ? 200 : 0; };
-    const auto forte_32 = [](int i, int) { return i == 45 ? 200 : 0; };
+    // Carriers as strong as the traces at 4.75 and 4.8 MHz (two records lost:
+    // the trace breaks) or 3.4 MHz (one lost: the trace goes on); a weak one at
+    // 3.0 MHz and scattered specks.
+    const auto due_forti = [](int i, int) { return i == 76 || i == 77 ? 200 : 0; };
+    const auto forte = [](int i, int) { return i == 49 ? 200 : 0; };
     const auto macchie = [](int i, int j) {
         return i == 41 && j % 3 ? 45 : (i * 151 + j * 7) % 89 ? 0 : 30;
     };
@@ -85,12 +86,12 @@ TEST(Proposte, SeeWhatIsThereAndProposeNothingElse) {
         {"night F alone: its trace is the ordinary one", {fn}, notte},
         {"night F, second hop, weak carrier, specks", {fn, xn, {1.6, 5, 250, 5, 0, 0, 9, 70, 2}},
          notte, macchie},
-        {"night F through a strong carrier near its top", {fn}, notte, forte_48},
+        {"night F broken by two lost records near its top", {fn}, notte, due_forti},
         {"range-spread night F", {{1.6, 5.0, 250, 5.0, 0, 0, 120}}, notte},
         {"frequency-spread night F: no cusp, no foF2", {fn, {4.6, 5.6, 300, 0, 0, 0, 150}},
          {{"fmin", 1.6}, {"hF", 253.2}}},
         {"day: E cusp, F down from above it", {e, f}, giorno},
-        {"day with a record of the F trace lost to a carrier", {e, f}, giorno, forte_32},
+        {"day with a record of the F trace lost to a carrier", {e, f}, giorno, forte},
         {"day with F1 cusp", {e, f1, f2},
          {{"fmin", 2.0}, {"hE", 117.6}, {"foE", 3.0}, {"hF", 268.7}, {"foF1", 4.4}, {"foF2", 8.0}}},
         {"night Es screening the F foot", {es, {1.6, 5.0, 250, 5.0, 0, 0, 9, 60}},
