@@ -5,7 +5,6 @@
 #include "session/file_risultati.h"
 
 #include <fstream>
-#include <iterator>
 
 namespace velaris::prova {
 
@@ -38,12 +37,6 @@ void scrivi_record(const stato_programma& stato, int k,
     for (const auto& [nome, testo] : caselle) scritte.imposta_testo(nome, testo);
     scrittura_record(stato.sessione.file_risultati, k,
                      composizione_record(scritte, (k - 1) / 4, (k - 1) % 4 * 15));
-}
-
-std::string testo_file(const std::filesystem::path& file) {
-    if (!std::filesystem::is_regular_file(file)) return {};
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 std::filesystem::path file_impostazioni(const stato_programma& stato) {

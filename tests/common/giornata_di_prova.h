@@ -30,9 +30,6 @@ void scrivi_ionogramma(const stato_programma& stato, int ora, int minuti,
 void scrivi_record(const stato_programma& stato, int k,
                    const std::map<std::string, std::string>& caselle);
 
-/// The whole content of a file as text ("" when it is no file).
-std::string testo_file(const std::filesystem::path& file);
-
 /// "setting.txt" of the session's working folder.
 std::filesystem::path file_impostazioni(const stato_programma& stato);
 

@@ -36,13 +36,6 @@ cartella_temporanea::~cartella_temporanea() {
     std::filesystem::remove_all(m_percorso, ec);
 }
 
-std::filesystem::path cartella_temporanea::scrivi(const std::string& nome,
-                                                  const std::vector<unsigned char>& byte) const {
-    const auto percorso = m_percorso / nome;
-    scrivi_file(percorso, byte);
-    return percorso;
-}
-
 void scrivi_file(const std::filesystem::path& percorso, const std::vector<unsigned char>& byte) {
     std::ofstream file(percorso, std::ios::binary | std::ios::trunc);
     file.write(reinterpret_cast<const char*>(byte.data()),
@@ -50,9 +43,10 @@ void scrivi_file(const std::filesystem::path& percorso, const std::vector<unsign
     if (!file) throw std::runtime_error("cannot write test file " + percorso.string());
 }
 
-std::vector<unsigned char> contenuto_file(const std::filesystem::path& percorso) {
-    std::ifstream file(percorso, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+std::string testo_file(const std::filesystem::path& file) {
+    if (!std::filesystem::is_regular_file(file)) return {};
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 } // namespace velaris::prova

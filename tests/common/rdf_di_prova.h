@@ -35,14 +35,13 @@ public:
     cartella_temporanea& operator=(const cartella_temporanea&) = delete;
 
     const std::filesystem::path& percorso() const { return m_percorso; }
-    std::filesystem::path scrivi(const std::string& nome,
-                                 const std::vector<unsigned char>& byte) const;
 
 private:
     std::filesystem::path m_percorso;
 };
 
-std::vector<unsigned char> contenuto_file(const std::filesystem::path& percorso);
+/// The whole content of a file as text ("" when it is no file).
+std::string testo_file(const std::filesystem::path& file);
 
 /// Writes the bytes as the whole file at `percorso`.
 void scrivi_file(const std::filesystem::path& percorso, const std::vector<unsigned char>& byte);

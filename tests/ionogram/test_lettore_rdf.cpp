@@ -59,7 +59,8 @@ TEST(LettoreRdf, GoodAndBadFilesAndTheCodeWrittenBack) {
         const auto byte = c.file.record < 0 ? std::vector<unsigned char>() : c.file.byte();
         if (c.file.record >= 0) prova::scrivi_file(percorso, byte);
         const auto letto = carica_rdf(percorso, c.v);
-        EXPECT_TRUE(c.file.record < 0 || prova::contenuto_file(percorso) == byte) << "unchanged";
+        EXPECT_TRUE(c.file.record < 0 || prova::testo_file(percorso) == std::string(byte.begin(), byte.end()))
+            << "unchanged";
         if (c.motivo) {
             ASSERT_FALSE(letto);
             EXPECT_EQ(letto.errore().motivo, *c.motivo);
@@ -82,14 +83,15 @@ TEST(LettoreRdf, GoodAndBadFilesAndTheCodeWrittenBack) {
     // they are, any other length not at all.
     const auto originale = rdf_di_prova{}.byte();
     for (const auto& [codice, dopo] : {std::pair{"3b", "3b"}, {"", "xx"}, {"011", "xx"}}) {
-        const auto percorso = tmp.scrivi("codice.rdf", originale);
+        const auto percorso = tmp.percorso() / "codice.rdf";
+        prova::scrivi_file(percorso, originale);
         scrittura_codice_caso_particolare(percorso, codice);
         auto atteso = originale;
         std::copy(dopo, dopo + 2, atteso.begin() + 59);
-        EXPECT_EQ(prova::contenuto_file(percorso), atteso) << codice;
+        EXPECT_EQ(prova::testo_file(percorso), std::string(atteso.begin(), atteso.end())) << codice;
     }
     // A file without byte 61, and a missing one (never created), are refused.
-    tmp.scrivi("corto.rdf", std::vector<unsigned char>(60, ' '));
+    prova::scrivi_file(tmp.percorso() / "corto.rdf", std::vector<unsigned char>(60, ' '));
     for (const auto& nome : {"corto.rdf", "mancante.rdf"})
         EXPECT_THROW(scrittura_codice_caso_particolare(tmp.percorso() / nome, "xx"), errore_lettura)
             << nome;
