@@ -1,18 +1,18 @@
 // The windows offscreen, for what only the widgets do: the rules behind each
 // answer are the logic's and the session's own tests. Here a click, a key or a
 // menu item reaches the session and its answer shows, the focus goes where the
-// operator types next, every control carries its name and a name for assistive
-// technology, the keys the main window reads begin no shortcut and are found by
-// their place on the keyboard, the start window starts one session, and the
-// companion and the day overview do their part.
+// operator types next, the value labels show what the session reads, the keys
+// the main window reads begin no shortcut and are found by their place on the
+// keyboard, the start window starts one session, and the companion and the day
+// overview do their part. What assistive technology reads of every control,
+// and the derived letters of a box left by F3, are checked from outside, in
+// the real program through the accessibility interface (make outside-check).
 
 #include "common/giornata_di_prova.h"
 #include "display/geometria_grafico.h"
-#include "session/file_risultati.h"
 #include "windows/applicazione.h"
 #include "windows/caselle_qt.h"
 #include "windows/entrata.h"
-#include "windows/etichetta_cliccabile.h"
 #include "windows/filtro_caselle.h"
 #include "windows/immagine.h"
 #include "windows/immagine_next_ionogram.h"
@@ -22,6 +22,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
 #include <QScreen>
@@ -35,18 +36,6 @@ using namespace velaris;
 namespace {
 
 const geometria_grafico g = geometria_grafico::finestra_principale();
-
-/// The controls of `w` (what takes the focus or a click) that lack a control
-/// name or a name screen readers say.
-QStringList senza_nome(QWidget* w) {
-    QStringList senza;
-    for (QWidget* c : w->findChildren<QWidget*>())
-        if ((c->focusPolicy() != Qt::NoFocus || qobject_cast<etichetta_cliccabile*>(c)) &&
-            !c->objectName().startsWith("qt_") && // Qt's own parts
-            (c->objectName().isEmpty() || c->accessibleName().isEmpty()))
-            senza << c->objectName() + "/" + c->accessibleName();
-    return senza;
-}
 
 } // namespace
 
@@ -135,32 +124,14 @@ private slots:
         m_cartella.reset();
     }
 
-    void everyControlIsNamedAndValueLabelsReadAsTheirValue() {
-        prova::rdf_di_prova rdf;
-        rdf.codice = "3a";
-        prova::scrivi_ionogramma(m_stato, 7, 45, rdf);
+    void valueLabelsShowWhatTheSessionReads() {
+        prova::scrivi_ionogramma(m_stato, 7, 45, {.codice = "3a"});
         apri();
-        QCOMPARE(senza_nome(m_w.get()), QStringList());
-        QCOMPARE(m_w->findChildren<casella*>().size(), 46 + 16);
-        for (auto [nome, atteso] : {std::pair{"Text18", "h'E q.l."}, {"Text7", "Es Types"}})
-            QCOMPARE(c(nome)->accessibleName(), atteso);
         sul_grafico(QEvent::MouseMove, 44, 102);
         QCOMPARE(letto("Label1") + " " + letto("Label2"), "2.000 200,000");
         QCOMPARE(letto("Label11"), "Particular Case: Daytime Es blanketing - single reflection");
-        for (const char* nome : {"Label1", "Label2", "Label11"})
-            QCOMPARE(c<QLabel>(nome)->text(), letto(nome));
         sul_grafico(QEvent::MouseMove, 765, 300);
         QCOMPARE(letto("Label1"), QString());
-        // A label acting as a button can be pressed, where its click does something.
-        const auto premibile = [this](const char* n) {
-            auto* a = a11y(n)->actionInterface();
-            return a && a->actionNames().contains(QAccessibleActionInterface::pressAction());
-        };
-        QVERIFY(premibile("hE") && !premibile("M3000F2"));
-        QVERIFY(a11y("hE")->role() == QAccessible::StaticText &&
-                a11y("Text13")->role() == QAccessible::EditableText);
-        a11y("hE")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QCOMPARE(corrente(), "hE");
     }
 
     void clicksAndMenuItemsReachTheSession() {
@@ -298,18 +269,6 @@ private slots:
         QCOMPARE(corrente() + " " + testo("Text7"), "fbEs C3");
     }
 
-    // What leaving a box derives belongs to the sounding left: F3 from the
-    // MUF(3000)F2 letter saves its M(3000)F2 letters in 07:45's record.
-    void derivedLettersGoWithTheSoundingLeft() {
-        apri();
-        scrivi("Text16", "367");
-        clic("lettera_descrittiva_muf3000f2");
-        QTest::keyClick(QApplication::focusWidget(), 'b');
-        premi(Qt::Key_F3);
-        QCOMPARE(testo("lettera_descrittiva_m3000f2"), QString());
-        QCOMPARE(lettura_record(m_stato.sessione.file_risultati, 32).substr(243, 2), " B");
-    }
-
     void withoutAnIonogramTheStatusLineSaysWhy() {
         std::filesystem::remove(prova::file_ionogramma(m_stato, 7, 45));
         apri();
@@ -334,7 +293,6 @@ private slots:
         clic("show_next_ionogram");
         immagine_next_ionogram* k = m_w->compagna();
         QVERIFY(k && k->isVisible() && k->windowTitle().contains("08:00"));
-        QCOMPARE(senza_nome(k), QStringList());
         const QRect area = k->screen()->availableGeometry(), cornice = k->frameGeometry();
         QCOMPARE(cornice.x(), area.x() + 2 * ((area.width() - cornice.width()) / 2));
         for (auto [pulsante, ora] : {std::pair{"next_new_form", "08:15"},
@@ -365,9 +323,6 @@ private slots:
     void theStartWindowShowsTheStoredPositionCentred() {
         apri_entrata();
         QCOMPARE(giorno()->text() + " " + mostrati(), "05-03-2023 07 45 15");
-        QCOMPARE(senza_nome(m_e.get()), QStringList());
-        QCOMPARE(c("incremento", m_e.get())->accessibleName(),
-                 "Difference in minutes between two consecutive ionograms");
         QVERIFY(!lista("hour")->isEditable() && !lista("minutes")->isEditable());
         const QRect area = m_e->screen()->availableGeometry(), cornice = m_e->frameGeometry();
         QCOMPARE(cornice.topLeft(), area.topLeft() + QPoint((area.width() - m_e->width()) / 2,
