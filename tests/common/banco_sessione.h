@@ -35,12 +35,6 @@ struct banco_sessione {
     std::string codice_in(int ora, int minuti) const {
         return testo_file(file_ionogramma(stato, ora, minuti)).append(61, ' ').substr(59, 2);
     }
-    /// Every box shown so far as "title: text", one a line.
-    std::string detto() const {
-        std::string tutto;
-        for (const auto& m : messaggi.mostrati) tutto += m.titolo + ": " + m.testo + "\n";
-        return tutto;
-    }
 };
 
 } // namespace velaris::prova

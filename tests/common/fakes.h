@@ -46,6 +46,14 @@ public:
 
     void segnale_acustico() override { ++segnali_acustici; }
 
+    /// Every box shown so far as "title|text", a question with "?" before it, one a line.
+    std::string detti() const {
+        std::string tutto;
+        for (const auto& m : mostrati)
+            tutto += (m.domanda ? "?" : "") + m.titolo + "|" + m.testo + "\n";
+        return tutto;
+    }
+
     /// Texts of the boxes shown so far, in order.
     std::vector<std::string> testi() const {
         std::vector<std::string> elenco;

@@ -11,8 +11,8 @@ using namespace velaris;
 using prova::finestra;
 
 TEST(Lettere, KeyFilters) {
-    const char* const q = "|Be careful!!|This is not a qualificative letter!";
-    const char* const d = "|Be careful!!|This is not a descriptive letter!";
+    const char* const q = "|Be careful!!|This is not a qualificative letter!\n";
+    const char* const d = "|Be careful!!|This is not a descriptive letter!\n";
     // Box, current characteristic, key -> character let through, "focus|message".
     const struct { const char *casella, *corrente; int tasto, atteso; const char* dopo; } casi[] = {
         {"Text17", "fmin", 'a', 'A', "Text23|"},
@@ -30,8 +30,7 @@ TEST(Lettere, KeyFilters) {
     for (const auto& c : casi) {
         prova::messaggi_finti messaggi;
         const esito_tasto esito = filtro_tasto_lettera(c.casella, c.tasto, c.corrente, messaggi);
-        std::string dopo = std::string(esito.fuoco) + "|";
-        for (const auto& m : messaggi.mostrati) dopo += m.titolo + "|" + m.testo;
+        const std::string dopo = std::string(esito.fuoco) + "|" + messaggi.detti();
         EXPECT_EQ(esito.carattere, c.atteso) << c.casella << ' ' << c.tasto;
         EXPECT_EQ(dopo, c.dopo) << c.casella << ' ' << c.tasto;
     }
@@ -140,23 +139,21 @@ TEST(TipiEs, ProposalWhenSelected) {
 
 TEST(TipiEs, StepButtons) {
     const char* const sesta =
-        "Es multiple refelctions!!|A sixth multiple reflection is not considered by the software!!";
+        "Es multiple refelctions!!|A sixth multiple reflection is not considered by the software!!\n";
     const struct { bool su; const char *prima, *dopo, *messaggio; } casi[] = {
         {true, "C1", "C2", ""},   {true, "F4", "F5", ""},     {true, " L2 ", "L3", ""},  {true, "H3", "H4", ""},
         {true, "C1H1", "C1H1", ""}, {true, "A1", "A1", ""},   {true, "C6", "C6", ""},    {true, "", "", ""},
         {false, "C5", "C4", ""},  {false, "C0", "C0", ""},    {false, "c2", "c2", ""},
         {true, "C5", "C5", sesta}, {true, "H5", "H5", sesta},
-        {false, "C1", "C1", "Es multiple reflections!!|You cannot go below C1!!"},
-        {false, " H1", " H1", "Es multiple reflections!!|You cannot go below H1!!"},
+        {false, "C1", "C1", "Es multiple reflections!!|You cannot go below C1!!\n"},
+        {false, " H1", " H1", "Es multiple reflections!!|You cannot go below H1!!\n"},
     };
     for (const auto& c : casi) {
         auto caselle = prova::finestra("");
         caselle.imposta_testo("Text7", c.prima);
         prova::messaggi_finti messaggi;
         c.su ? aumento_riflessioni_es(caselle, messaggi) : diminuzione_riflessioni_es(caselle, messaggi);
-        std::string mostrato;
-        for (const auto& m : messaggi.mostrati) mostrato += m.titolo + "|" + m.testo;
         EXPECT_EQ(caselle.testo("Text7"), c.dopo) << c.prima;
-        EXPECT_EQ(mostrato, c.messaggio) << c.prima;
+        EXPECT_EQ(messaggi.detti(), c.messaggio) << c.prima;
     }
 }

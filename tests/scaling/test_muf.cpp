@@ -99,11 +99,11 @@ TEST(Muf, KeyMovesBeyondTheLimitsAreCorrectedWithAMessage) {
         int passo;
         const char *dopo, *messaggio;
     } casi[] = {
-        {&strato_f2, 80, "79", -1, "80 101", "Be careful!|foF2 cannot be greater than MUF(3000)F2!!!"},
-        {&strato_f2, 99, "10", +1, "99 990", "Be careful!!|MUF(3000)F2 cannot be 10 times greater than foF2!!"},
+        {&strato_f2, 80, "79", -1, "80 101", "Be careful!|foF2 cannot be greater than MUF(3000)F2!!!\n"},
+        {&strato_f2, 99, "10", +1, "99 990", "Be careful!!|MUF(3000)F2 cannot be 10 times greater than foF2!!\n"},
         // foF1 in hundredths (4.5 MHz); the MUF may not equal it either.
-        {&strato_f1, 45, "450", -1, "46 102", "Be careful!|foF1 cannot be greater than MUF(3000)F1!!"},
-        {&strato_f1, 449, "450", +1, "449 998", "Be careful!!|MUF(3000)F1 cannot be 10 times greater than foF1!!"},
+        {&strato_f1, 45, "450", -1, "46 102", "Be careful!|foF1 cannot be greater than MUF(3000)F1!!\n"},
+        {&strato_f1, 449, "450", +1, "449 998", "Be careful!!|MUF(3000)F1 cannot be 10 times greater than foF1!!\n"},
         {&strato_f2, 120, "70", -20, "100 143", ""},
     };
     for (const auto& caso : casi) {
@@ -114,9 +114,7 @@ TEST(Muf, KeyMovesBeyondTheLimitsAreCorrectedWithAMessage) {
         b.s.variabili().muf_mhz = caso.muf / 10.0f;
         b.s.spostamento_muf(*caso.strato, caso.passo);
         EXPECT_EQ(b[caso.strato->casella_muf] + " " + b[caso.strato->casella_m], caso.dopo) << caso.muf;
-        std::string mostrato;
-        for (const auto& m : b.messaggi.mostrati) mostrato += (m.domanda ? "?" : "") + m.titolo + "|" + m.testo;
-        EXPECT_EQ(mostrato, caso.messaggio);
+        EXPECT_EQ(b.messaggi.detti(), caso.messaggio);
     }
 }
 

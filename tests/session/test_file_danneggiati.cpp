@@ -41,9 +41,7 @@ void guasta(const fs::path& file, const std::string& cosa) {
     if (cosa[0] == '=' || cosa[0] == '+') std::ofstream(file, std::ios::app) << cosa.substr(1);
 }
 std::string ionogramma(int scarto, bool a_capo_197 = true) {
-    prova::rdf_di_prova f;
-    f.scarto = scarto, f.a_capo_197 = a_capo_197;
-    const auto byte = f.byte();
+    const auto byte = prova::rdf_di_prova{.a_capo_197 = a_capo_197, .scarto = scarto}.byte();
     return "=" + std::string(byte.begin(), byte.end());
 }
 /// Settings whose hour, minutes and interval lines are as given.
@@ -75,7 +73,7 @@ const danno casi[] = {
     {"SettingsEmpty", 'A', {{setting, "="}}, "setting.txt cannot be used: it is empty. The window shows 01-03-2024 "
                                              "at 00:00; the file is rewritten when the session starts!", nuova, prima_volta},
     {"SettingsLineTooLong", 'A', {{setting, "=" + std::string(300, 'x')}}, "line 1 is longer than 256", nuova, prima_volta},
-    {"SettingsBinary", 'A', {{setting, binario}}, "Be careful!!: The format of the date is not correct!!",
+    {"SettingsBinary", 'A', {{setting, binario}}, "Be careful!!|The format of the date is not correct!!",
      std::string("\0\1\2\3\4\5\6\7\b\t 00 00 15", 19)},
     {"SettingsUnreadable", 'A', {{setting, "0"}}, "it cannot be read (Permission denied)", nuova, prima_volta},
     {"SettingsIsAFolder", 'A', {{setting, "/"}}, "cannot be used: it is a folder", nuova},
@@ -127,7 +125,7 @@ std::string avvia(prova::banco_sessione& b, std::string& mostrato) {
     stato.sessione.cartella_lavoro = b.cartella.percorso();
     const bool aperta = avvio_sessione(r, stato, b.messaggi).apri_finestra_principale;
     EXPECT_EQ(aperta, !stato.sessione.data_sessione.empty());
-    return iniziali.avviso + b.detto();
+    return iniziali.avviso + b.messaggi.detti();
 }
 
 class FileDanneggiati : public ::testing::TestWithParam<danno> {};
@@ -159,7 +157,7 @@ TEST_P(FileDanneggiati, TheOperatorIsToldAndNothingIsLost) {
             b.caselle.imposta_testo("Text13", "53");
             b.messaggi.risposte = {false};
             EXPECT_EQ(b.sessione.chiusura().record_salvato, !c.dopo.empty());
-            detto = b.vista.stato_file + " " + b.detto();
+            detto = b.vista.stato_file + " " + b.messaggi.detti();
         }
     }
     EXPECT_TRUE(*c.detto ? detto.find(c.detto) != std::string::npos : detto.empty()) << detto;

@@ -41,7 +41,7 @@ struct caso {
 };
 
 const auto N = seguito::nessuno, R = seguito::resta, C = seguito::chiude, E = seguito::entrata;
-const char* const tipi = "Be careful!!: The format of Es Types is not correct!!\n";
+const char* const tipi = "Be careful!!|The format of Es Types is not correct!!\n";
 const char* const codice_via = "\"3a\" is missing from the ionogram file.\r\nDo you want to leave this ionogram anyway?";
 const char* const senza_salvare = "Do you want to leave this ionogram without saving?";
 const char* const disegno_fallito = "The ionogram of 08:00 cannot be shown: out of memory\r\nThe window stays on 07:45.";
@@ -50,8 +50,8 @@ const caso casi[] = {
     {'N', 0, 7, 45, nessuno, 0, 8, 0, 1, "3a", N, "", 'n'},
     {'N', 0, 7, 45, strato_e, 0, 8, 0, 1, "3a", N, "", 'd'},
     {'P', 0, 8, 0, nessuno, 0, 7, 45, 1, "3a", N, "", 'd'},
-    {'P', 0, 0, 0, nessuno, 0, 0, 0, 1, "xx", N, "FIRST IONOGRAM: This is the first ionogram you can scale\n", ' '},
-    {'N', 0, 23, 45, nessuno, 0, 23, 45, 1, "xx", N, "LAST IONOGRAM: This is the last ionogram you can scale\n", ' '},
+    {'P', 0, 0, 0, nessuno, 0, 0, 0, 1, "xx", N, "FIRST IONOGRAM|This is the first ionogram you can scale\n", ' '},
+    {'N', 0, 23, 45, nessuno, 0, 23, 45, 1, "xx", N, "LAST IONOGRAM|This is the last ionogram you can scale\n", ' '},
     {'V', 37, 7, 45, nessuno, 0, 9, 0, 1, "3a", N, "", 'n'},
     {'V', 1, 7, 45, nessuno, 0, 0, 0, 1, "3a", N, "", 'd'},
     {'V', 97, 7, 45, nessuno, 0, 7, 45, 0, "xx", N, "", ' '},
@@ -60,7 +60,7 @@ const caso casi[] = {
     {'C', 0, 7, 45, senza_file, 0, 7, 45, 1, "  ", C, "", ' '},
     {'C', 0, 7, 45, caso_06, 0, 7, 45, 1, "xx", C, "", ' '},
     {'N', 0, 7, 45, tipi_es, 0, 7, 45, 0, "xx", N, tipi, 'd'},
-    {'C', 0, 7, 45, tipi_es, 0, 7, 45, 0, "xx", R, "Be careful!!: The format Es Types is not correct!!\n", ' '},
+    {'C', 0, 7, 45, tipi_es, 0, 7, 45, 0, "xx", R, "Be careful!!|The format Es Types is not correct!!\n", ' '},
     {'N', 0, 7, 45, incoerente, 0, 7, 45, 0, "xx", N, "fmin missing!!", 'd'},
     {'C', 0, 7, 45, incoerente, 0, 7, 45, 0, "xx", R, "fmin missing!!", ' '},
     {'N', 0, 7, 45, coerente, 0, 8, 0, 1, "xx", N, "", ' '},
@@ -70,7 +70,7 @@ const caso casi[] = {
     {'N', 0, 7, 45, codice, 0, 7, 45, 1, "  ", N, codice_via, ' '},
     {'N', 0, 7, 45, codice, 1, 8, 0, 1, "  ", N, codice_via, ' '},
     {'C', 0, 7, 45, codice, 1, 7, 45, 1, "  ", C, "Do you want to close anyway?", ' '},
-    {'N', 0, 7, 45, impostazioni, 0, 8, 0, 1, "3a", N, "Be careful!!: Cannot write setting.txt in ", ' '},
+    {'N', 0, 7, 45, impostazioni, 0, 8, 0, 1, "3a", N, "Be careful!!|Cannot write setting.txt in ", ' '},
     {'N', 0, 7, 45, disegno, 0, 7, 45, 1, "3a", N, disegno_fallito, ' '},
     {'N', 0, 7, 45, non_letto, 0, 8, 0, 0, "xx", N, "", ' '},
     {'C', 0, 7, 45, non_letto, 0, 7, 45, 0, "xx", C, "", ' '},
@@ -142,10 +142,10 @@ TEST(Uscita, EveryWayOutOfASounding) {
         EXPECT_EQ(b.impostazioni(), c.g == impostazioni
                                         ? ""
                                         : prova::impostazioni_attese(c.ora2, c.minuti2, numero2));
-        EXPECT_TRUE(*c.detto ? b.detto().find(c.detto) != std::string::npos : b.detto().empty())
-            << b.detto();
+        EXPECT_TRUE(*c.detto ? b.messaggi.detti().find(c.detto) != std::string::npos : b.messaggi.detti().empty())
+            << b.messaggi.detti();
         // "without saving" only when the record could not be written.
-        EXPECT_EQ(b.detto().find("without saving") != std::string::npos, c.g == record);
+        EXPECT_EQ(b.messaggi.detti().find("without saving") != std::string::npos, c.g == record);
         EXPECT_EQ(b.vista.evidenziate.empty(), c.g != incoerente);
         // The new sounding's boxes, and the previous one's record (just written) before them.
         const bool nuovo = numero2 != numero, seguente = c.record && numero2 == numero + 1;
@@ -185,7 +185,7 @@ TEST(Uscita, TheClosingRightAfterEscAsksNothing) {
     b.caselle.imposta_testo("Text7", "C1F");
     fs::remove(b.stato.sessione.file_risultati);
     EXPECT_EQ(b.sessione.chiusura().poi, seguito::chiude);
-    EXPECT_EQ(b.detto(), "");
+    EXPECT_EQ(b.messaggi.detti(), "");
     EXPECT_EQ(b.sessione.chiusura().poi, seguito::resta);
 }
 
