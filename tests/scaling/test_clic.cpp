@@ -2,9 +2,7 @@
 // the mapping f = 0.025 x + 0.9, h = 1.125 y + 85.5; a message is written
 // "title|text", with "?" in front for a Yes/No box.
 
-#include "common/fakes.h"
-#include "common/vista_finta.h"
-#include "scaling/scalatura.h"
+#include "common/banco_scalatura.h"
 #include "scaling/testo_click.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +13,7 @@ using namespace velaris;
 
 namespace {
 
-using testi = std::vector<std::pair<const char*, const char*>>;
+using prova::testi;
 const std::string cont = "\r\nDo you want to continue?\n";
 
 /// Plot column of a frequency in MHz.
@@ -32,17 +30,13 @@ struct caso {
 };
 
 void verifica(const caso& c) {
-    prova::caselle_finte caselle;
-    prova::messaggi_finti messaggi;
-    prova::vista_finta vista;
-    scalatura s(caselle, messaggi, vista, c.stazione);
-    for (const auto& [nome, testo] : c.prima) caselle.imposta_testo(nome, testo);
-    messaggi.risposte = c.risposte;
-    s.clic(c.x, c.y, c.grandezza, true, c.frequenza_iniziale);
+    prova::banco_scalatura b(c.prima, c.stazione);
+    b.messaggi.risposte = c.risposte;
+    b.s.clic(c.x, c.y, c.grandezza, true, c.frequenza_iniziale);
     const std::string dove = std::string(c.grandezza) + " at " + std::to_string(c.x) + ", " +
                              std::to_string(c.y);
-    for (const auto& [nome, testo] : c.dopo) EXPECT_EQ(caselle.testo(nome), testo) << dove << " " << nome;
-    EXPECT_EQ(messaggi.detti(), c.messaggi) << dove;
+    for (const auto& [nome, testo] : c.dopo) EXPECT_EQ(b[nome], testo) << dove << " " << nome;
+    EXPECT_EQ(b.messaggi.detti(), c.messaggi) << dove;
 }
 
 
@@ -53,18 +47,14 @@ std::string decimi(int x) { return *valore_decimi(testo_click_frequenza(static_c
 } // namespace
 
 TEST(Clic, Gate) {
-    prova::caselle_finte caselle;
-    prova::messaggi_finti messaggi;
-    prova::vista_finta vista;
-    scalatura s(caselle, messaggi, vista, "Ostrand");
+    prova::banco_scalatura b;
     // Off the plot, without an ionogram, or on a key that is not clicked.
     for (const auto& [x, y, chiave, presente] :
          {std::tuple{765.0f, 300.0f, "foF2", true}, {100.0f, 601.0f, "foF2", true},
           {0.0f, 300.0f, "foF2", true}, {100.0f, 300.0f, "foF2", false},
           {100.0f, 300.0f, "MUF3000F2", true}, {100.0f, 300.0f, "tipoEs", true}})
-        s.clic(x, y, chiave, presente, 1.0f);
-    EXPECT_TRUE(caselle.testi.empty());
-    EXPECT_TRUE(vista.chiamate.empty());
+        b.s.clic(x, y, chiave, presente, 1.0f);
+    EXPECT_TRUE(b.caselle.testi.empty() && b.vista.chiamate.empty());
     verifica({"foF2", 764, 600, {}, {{"Text13", "200"}}}); // the last pixel of the plot
 }
 

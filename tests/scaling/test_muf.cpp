@@ -2,32 +2,15 @@
 // first move of a selection, the key moves with their clamps, messages and
 // searches, and the curve handed to the window.
 
-#include "common/fakes.h"
-#include "common/vista_finta.h"
+#include "common/banco_scalatura.h"
 #include "scaling/curva_trasmissione.h"
-#include "scaling/scalatura.h"
 
 #include <gtest/gtest.h>
 
 using namespace velaris;
 
-namespace {
-
-using testi = std::vector<std::pair<const char*, const char*>>;
-
-struct banco {
-    prova::caselle_finte caselle;
-    prova::messaggi_finti messaggi;
-    prova::vista_finta vista;
-    scalatura s{caselle, messaggi, vista, "Ostrand"};
-
-    explicit banco(const testi& prima = {}) {
-        for (const auto& [nome, testo] : prima) caselle.imposta_testo(nome, testo);
-    }
-    std::string operator[](std::string_view nome) const { return caselle.testo(nome); }
-};
-
-} // namespace
+using prova::testi;
+using banco = prova::banco_scalatura;
 
 TEST(Muf, SelectionStartsFromTheBoxTheEstimateOrFifteenMegahertz) {
     const struct { testi prima; float f, h; const char *muf, *m; int beep; } casi[] = {
