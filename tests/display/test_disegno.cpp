@@ -9,6 +9,7 @@
 #include "display/echi.h"
 #include "display/etichette.h"
 #include "display/lettura_cursore.h"
+#include "display/marcatore_proposta.h"
 #include "display/panoramica_giorno.h"
 
 #include <QGuiApplication>
@@ -115,18 +116,24 @@ TEST(Disegno, EchoBlocksAndTheTransmissionCurve) {
     EXPECT_TRUE(d.cella(1, 1) == 14 && d.cella(381, 150) == 254);
     EXPECT_EQ(zero.ampiezze, std::vector<std::int16_t>(761 * 150));
     // The red transmission curve: a repeated vertex, a vertical, a diagonal, a
-    // steep segment, each without its end; gone at the next drawing.
+    // steep segment, a horizontal leftwards, each without its end; gone at the
+    // next drawing, and so is the green ring of a proposal, 4 and 5 pixels
+    // round its centre and only on the plot.
     disegno p(1.0f, 20.0f, 0.05f);
     const QImage prima = p.s;
-    disegno_curva_trasmissione(p.s, principale, {{10, 20}, {10, 20}, {10, 24}, {13, 27}, {14, 30}});
+    disegno_curva_trasmissione(p.s, principale, {{10, 20}, {10, 20}, {10, 24}, {13, 27}, {14, 30}, {12, 30}});
     std::vector<std::pair<int, int>> rossi;
     for (int x = -220; x <= 794; ++x)
         for (int y = -50; y <= 670; ++y)
             if (p(x, y) == 0xc80000) rossi.emplace_back(x, y);
     // clang-format off
     EXPECT_EQ(rossi, (decltype(rossi){{10, 20}, {10, 21}, {10, 22}, {10, 23}, {10, 24}, {11, 25},
-                                      {12, 26}, {13, 27}, {13, 28}, {14, 29}}));
+                                      {12, 26}, {13, 27}, {13, 28}, {13, 30}, {14, 29}, {14, 30}}));
     // clang-format on
+    disegno_marcatore_proposta(p.s, principale, {3, 300});
+    std::string riga; // x = -3 .. 9 through the centre
+    for (int x = -3; x <= 9; ++x) riga += p(x, 300) == 0x00ff00 ? 'o' : '.';
+    EXPECT_EQ(riga, "..........oo.");
     disegno_ionogramma(p.s, principale, p.d, Qt::white);
     EXPECT_EQ(p.s, prima);
 }
@@ -167,8 +174,8 @@ TEST(Panoramica, MarksBandStatusStripAndClicks) {
     // pixel the axes give, read at the centre and six points around it (c:
     // the series' colour, w: background, -: anything else): a disc, a ring
     // (qualified), a triangle up (greater than) or down (less than).
-    const QPoint intorno[] = {{0, 0}, {-2, 0}, {3, 0}, {0, -3}, {0, 3}, {-3, 3}, {-3, -3}};
-    const std::string disco = "ccccc--", anello = "wwccc--", su = "c--ccc-", giu = "c--cc-c";
+    const QPoint intorno[] = {{0, 0}, {-2, 0}, {3, 0}, {0, -3}, {0, 3}, {-3, 3}, {-3, -3}, {0, -1}};
+    const std::string disco = "ccccc--c", anello = "wwccc--w", su = "c--ccc-c", giu = "c--cc-cc";
     // clang-format off
     const struct { int ora; const char *chiave, *q, *d; int valore, y; std::string forma; }
     casi[] = {
@@ -182,8 +189,8 @@ TEST(Panoramica, MarksBandStatusStripAndClicks) {
         {14, "foF2", "D", "", 70, frequenze - 63, su},
         {16, "foEs", "E", "S", 15, frequenze - 14, giu},      // Es missing: below 1.5 MHz
         {17, "fmin", "", "E", 15, frequenze - 14, giu},       // at the sounder's lowest
-        {10, "foF2", "", "", 80, frequenze - 72, "-cccc--"},  // over foEs: a dot of it stays
-        {10, "foEs", "", "", 80, frequenze - 72, "c------"},
+        {10, "foF2", "", "", 80, frequenze - 72, "-cccc---"}, // over foEs: a dot of it stays
+        {10, "foEs", "", "", 80, frequenze - 72, "c------c"},
         {4, "foF2", "", "B", -1, 0, ""},                      // the strip: foF2 by a letter,
         {5, "foF2", "", "C", -1, 0, ""}, {5, "fmin", "", "C", -1, 0, ""}, // no ionogram
     };

@@ -38,6 +38,7 @@ TEST(LettoreRdf, GoodAndBadFilesAndTheCodeWrittenBack) {
         {{.a_capo_50 = true, .a_capo_197 = false}, P, 51, {}, "Coravento||381"},
         {{.a_capo_50 = true}, C, 198, {}, "Ostrand|xx|381"},
         {{.campi = "00.000 32.766 0.001", .record = 32767}, P, 198, {}, "Ostrand|xx|32767"},
+        {{.campi = "01.000 01.000 0.050", .record = 1}, P, 198, {}, "Ostrand|xx|1"},
         {{.campi = "mancante", .record = -1}, P, 0, file_mancante, " does not exist."},
         {{.campi = "cartella", .record = -1}, P, 0, cartella, " is a folder, not a file."},
         {{.record = 0}, P, 0, dimensione_errata,
@@ -59,8 +60,6 @@ TEST(LettoreRdf, GoodAndBadFilesAndTheCodeWrittenBack) {
         const auto byte = c.file.record < 0 ? std::vector<unsigned char>() : c.file.byte();
         if (c.file.record >= 0) prova::scrivi_file(percorso, byte);
         const auto letto = carica_rdf(percorso, c.v);
-        EXPECT_TRUE(c.file.record < 0 || prova::testo_file(percorso) == std::string(byte.begin(), byte.end()))
-            << "unchanged";
         if (c.motivo) {
             ASSERT_FALSE(letto);
             EXPECT_EQ(letto.errore().motivo, *c.motivo);

@@ -19,7 +19,7 @@ using namespace velaris;
 
 namespace {
 
-constexpr double passo = 0.05; // 1 to 20 MHz, 381 records
+constexpr double passo = 0.05; // from 1 MHz: 381 records up to 20 MHz
 
 /// Records from `da` up to below `a` MHz at `base` km far from the critical
 /// frequencies; `x` MHz later for an extraordinary trace, `spessore` km of
@@ -38,10 +38,10 @@ struct traccia {
 
 /// The records sweep the heights of their frequency bin, and the pulse's
 /// thickness above; `disturbo` adds its amplitude at record i, height cell j.
-dati_ionogramma ionogramma(const std::vector<traccia>& tracce, int (*disturbo)(int i, int j)) {
-    dati_ionogramma d{1.0f, 20.0f, static_cast<float>(passo), 381, {}};
+dati_ionogramma ionogramma(const std::vector<traccia>& tracce, int (*disturbo)(int i, int j), int n) {
+    dati_ionogramma d{1.0f, float(1 + (n - 1) * passo), static_cast<float>(passo), n, {}};
     d.azzeramento_ampiezze();
-    for (int i = 1; i <= 381; ++i) {
+    for (int i = 1; i <= n; ++i) {
         const double f = 1.0 + (i - 1) * passo;
         const auto metti = [&](int j, int a) {
             d.cella(i, j) = std::max<std::int16_t>(d.cella(i, j), a);
@@ -81,7 +81,7 @@ TEST(Proposte, SeeWhatIsThereAndProposeNothingElse) {
         return i == 41 && j % 3 ? 45 : (i * 151 + j * 7) % 89 ? 0 : 30;
     };
     const struct { const char* nome; std::vector<traccia> tracce; attesi dove;
-                   int (*disturbo)(int, int) = nullptr; } casi[] = {
+                   int (*disturbo)(int, int) = nullptr; int record = 381; } casi[] = {
         {"night F: its x trace is not foF2", {fn, xn}, notte},
         {"night F alone: its trace is the ordinary one", {fn}, notte},
         {"night F, second hop, weak carrier, specks", {fn, xn, {1.6, 5, 250, 5, 0, 0, 9, 70, 2}},
@@ -90,6 +90,8 @@ TEST(Proposte, SeeWhatIsThereAndProposeNothingElse) {
         {"range-spread night F", {{1.6, 5.0, 250, 5.0, 0, 0, 120}}, notte},
         {"frequency-spread night F: no cusp, no foF2", {fn, {4.6, 5.6, 300, 0, 0, 0, 150}},
          {{"fmin", 1.6}, {"hF", 253.2}}},
+        {"night F still rising where a 1-12 MHz sweep ends: foF2 beyond it", {{1.6, 12.05, 250, 12.2}},
+         {{"fmin", 1.6}, {"hF", 250.5}}, nullptr, 221},
         {"day: E cusp, F down from above it", {e, f}, giorno},
         {"day with a record of the F trace lost to a carrier", {e, f}, giorno, forte},
         {"day with F1 cusp", {e, f1, f2},
@@ -104,7 +106,7 @@ TEST(Proposte, SeeWhatIsThereAndProposeNothingElse) {
     for (const auto& c : casi) {
         SCOPED_TRACE(c.nome);
         attesi visti;
-        for (const proposta& p : proposte(ionogramma(c.tracce, c.disturbo)))
+        for (const proposta& p : proposte(ionogramma(c.tracce, c.disturbo, c.record)))
             visti[std::string(p.chiave)] =
                 p.chiave[0] == 'h' ? 1.125 * p.punto.y + 85.5 : 0.025 * p.punto.x + 0.9;
         // Each where it must be, within a record of frequency, or a cell of
