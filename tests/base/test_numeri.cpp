@@ -4,9 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cmath>
-#include <cstdio>
 
 using namespace velaris;
 
@@ -99,11 +97,7 @@ TEST(Calendario, MonthLengthsAndNames) {
 // Printed numbers and the numbers read back keep "." whatever the locale.
 TEST(LocaleConVirgola, ConversionsIgnoreTheLocale) {
     const prova::locale_con_virgola locale;
-    if (!locale.attivo()) GTEST_SKIP() << prova::locale_con_virgola::motivo;
-    std::array<char, 16> prova{};
-    std::snprintf(prova.data(), prova.size(), "%.2f", 0.95);
-    ASSERT_STREQ(prova.data(), "0,95"); // the locale is in force
-
+    if (!locale.attivo()) GTEST_SKIP() << prova::locale_con_virgola::motivo; // a comma in force
     EXPECT_EQ(numero_stampato(-12.25), "-12.25");
     EXPECT_EQ(numero_stampato_singolo(27.4f), " 27.4");
     EXPECT_EQ(testo_breve_float(0.05f), "0.05");

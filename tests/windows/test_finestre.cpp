@@ -25,6 +25,7 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSettings>
 #include <QShortcut>
 #include <QtTest>
 
@@ -109,6 +110,7 @@ private slots:
         m_messaggi = {};
         m_cartella = std::make_unique<prova::cartella_temporanea>();
         QDir::setCurrent(QString::fromStdString(m_cartella->percorso().string()));
+        QSettings().remove("proposals"); // as on a first run
         prova::prepara_sessione(m_stato, m_cartella->percorso());
         std::ofstream(prova::file_impostazioni(m_stato)) << prova::impostazioni_attese(7, 45, 32);
         for (auto [h, m] : {std::pair{7, 30}, {7, 45}, {8, 0}})
@@ -124,13 +126,12 @@ private slots:
     }
 
     void valueLabelsShowWhatTheSessionReads() {
-        prova::scrivi_ionogramma(m_stato, 7, 45, {.codice = "3a"});
         apri();
         sul_grafico(QEvent::MouseMove, 44, 102);
         QCOMPARE(letto("Label1") + " " + letto("Label2"), "2.000 200,000");
-        QCOMPARE(letto("Label11"), "Particular Case: Daytime Es blanketing - single reflection");
         sul_grafico(QEvent::MouseMove, 765, 300);
         QCOMPARE(letto("Label1"), QString());
+        QVERIFY(c<QAction>("proposte")->isChecked()); // until the operator turns them off
     }
 
     void clicksAndMenuItemsReachTheSession() {
@@ -159,8 +160,6 @@ private slots:
         QCOMPARE(testo("Text7"), "H2");
         clic("successivo");
         QVERIFY(numero() == 33 && testo("Text13") == "61");
-        clic("prima");
-        QCOMPARE(numero(), 32);
     }
 
     // Each key from the box that has the focus, after writing a box: what shows.
@@ -281,10 +280,13 @@ private slots:
     }
 
     void theCompanionStepsOnItsOwnAgainstTheRightEdge() {
+        prova::scrivi_ionogramma(m_stato, 8, 0, {.a_capo_50 = true, .a_capo_197 = false});
         apri();
         clic("show_next_ionogram");
         immagine_next_ionogram* k = m_w->compagna();
         QVERIFY(k && k->isVisible() && k->windowTitle().contains("08:00"));
+        // The short header only the main window reads.
+        QVERIFY(c<QLabel>("stato_file", k)->text().contains("byte 197 is not a line feed"));
         const QRect area = k->screen()->availableGeometry(), cornice = k->frameGeometry();
         QCOMPARE(cornice.x(), area.x() + 2 * ((area.width() - cornice.width()) / 2));
         for (auto [pulsante, ora] : {std::pair{"next_new_form", "08:15"}, {"previous_new_form", "08:00"}}) {
