@@ -98,6 +98,7 @@ const danno casi[] = {
     {"IonogramOneByteLong", 'C', {{rdf, ionogramma(1)}}, "rdf is not a valid ionogram: size", "", salvato},
     {"IonogramWithoutHeader", 'C', {{rdf, ionogramma(0, false)}}, "nor byte 197 is a line feed", "", salvato},
     {"IonogramIsAFolder", 'C', {{rdf, "/"}}, "rdf is a folder, not a file. It is left as it is.", "", salvato},
+    {"IonogramUnreadable", 'C', {{rdf, ionogramma(0)}, {rdf, "0200"}}, "rdf cannot be opened (Permission denied). The file is left as it is.", "", salvato},
 };
 // clang-format on
 
