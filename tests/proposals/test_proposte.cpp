@@ -84,6 +84,8 @@ TEST(Proposte, SeeWhatIsThereAndProposeNothingElse) {
                    int (*disturbo)(int, int) = nullptr; int record = 381; } casi[] = {
         {"night F: its x trace is not foF2", {fn, xn}, notte},
         {"night F alone: its trace is the ordinary one", {fn}, notte},
+        {"a cusp below foF2, a trace already above it but none starting there: no F1",
+         {fn, {1.6, 3, 350, 3}, {2.95, 4, 650}}, notte},
         {"night F, second hop, weak carrier, specks", {fn, xn, {1.6, 5, 250, 5, 0, 0, 9, 70, 2}},
          notte, macchie},
         {"night F broken by two lost records near its top", {fn}, notte, due_forti},
