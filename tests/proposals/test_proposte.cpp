@@ -36,8 +36,9 @@ struct traccia {
     }
 };
 
-/// The records sweep the heights of their frequency bin, and the pulse's
-/// thickness above; `disturbo` adds its amplitude at record i, height cell j.
+/// `n` records from 1 MHz; each sweeps the heights of its frequency bin, and
+/// the pulse's thickness above; `disturbo` adds its amplitude at record i,
+/// height cell j.
 dati_ionogramma ionogramma(const std::vector<traccia>& tracce, int (*disturbo)(int i, int j), int n) {
     dati_ionogramma d{1.0f, float(1 + (n - 1) * passo), static_cast<float>(passo), n, {}};
     d.azzeramento_ampiezze();
